@@ -1,0 +1,99 @@
+#include "data/Sql.h"
+
+#include "data/Database.h"
+
+#include <QSqlError>
+
+namespace data {
+
+namespace {
+int savepointCounter = 0;
+
+QString errorText(const QSqlError &error)
+{
+    QString t = error.databaseText();
+    if (t.isEmpty())
+        t = error.driverText();
+    if (t.isEmpty())
+        t = error.text();
+    return t;
+}
+} // namespace
+
+DbError::DbError(const QString &text) : std::runtime_error(text.toStdString()), m_text(text) {}
+
+QSqlQuery prepare(const QString &sql)
+{
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw DbError(errorText(query.lastError()));
+    return query;
+}
+
+void exec(QSqlQuery &query)
+{
+    if (!query.exec())
+        throw DbError(errorText(query.lastError()));
+}
+
+QSqlQuery run(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery query = prepare(sql);
+    for (const QVariant &v : values)
+        query.addBindValue(v);
+    exec(query);
+    return query;
+}
+
+QSqlQuery run(const QString &sql, std::initializer_list<QVariant> values)
+{
+    return run(sql, QVariantList(values));
+}
+
+QVariant scalar(const QString &sql, std::initializer_list<QVariant> values)
+{
+    QSqlQuery query = run(sql, values);
+    return query.next() ? query.value(0) : QVariant();
+}
+
+bool exists(const QString &sql, std::initializer_list<QVariant> values)
+{
+    QSqlQuery query = run(sql, values);
+    return query.next();
+}
+
+QVariant textOrNull(const QString &text)
+{
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+QString text(const QVariant &value)
+{
+    return value.isNull() ? QString() : value.toString();
+}
+
+Transaction::Transaction() : m_name(QStringLiteral("sp%1").arg(++savepointCounter))
+{
+    QSqlQuery q = prepare(QStringLiteral("SAVEPOINT ") + m_name);
+    exec(q);
+}
+
+void Transaction::commit()
+{
+    QSqlQuery q = prepare(QStringLiteral("RELEASE ") + m_name);
+    exec(q);
+    m_done = true;
+}
+
+Transaction::~Transaction()
+{
+    if (m_done)
+        return;
+    // Best effort: the error that got us here is the one worth reporting.
+    QSqlQuery q(connection());
+    q.exec(QStringLiteral("ROLLBACK TO ") + m_name);
+    q.exec(QStringLiteral("RELEASE ") + m_name);
+}
+
+} // namespace data

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include <initializer_list>
+#include <stdexcept>
+
+namespace data {
+
+// An engine error, carrying the driver's own text. Windows show it in an "Errore" box.
+class DbError : public std::runtime_error {
+public:
+    explicit DbError(const QString &text);
+    QString text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+// Prepares a statement on the store's connection; values are always bound, never glued in.
+QSqlQuery prepare(const QString &sql);
+
+// Executes a prepared statement; throws DbError with the driver's text on failure.
+void exec(QSqlQuery &query);
+
+// prepare + bind the values in order (for "?" placeholders) + exec.
+QSqlQuery run(const QString &sql, std::initializer_list<QVariant> values = {});
+QSqlQuery run(const QString &sql, const QVariantList &values);
+
+// The first column of the first row, or a Null QVariant when there is no row.
+QVariant scalar(const QString &sql, std::initializer_list<QVariant> values = {});
+
+// True when the statement yields at least one row.
+bool exists(const QString &sql, std::initializer_list<QVariant> values = {});
+
+// Text as typed, or Null when it is empty: the rule for optional text columns.
+QVariant textOrNull(const QString &text);
+
+// A Null or missing value reads as empty text.
+QString text(const QVariant &value);
+
+// All or nothing for writes that span several statements. Nests: an inner one is a
+// savepoint inside the outer one. Rolled back unless commit() was called.
+class Transaction {
+public:
+    Transaction();
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    void commit();
+
+private:
+    QString m_name;
+    bool m_done = false;
+};
+
+} // namespace data

@@ -1,0 +1,187 @@
+// The season card and the roster's figures: the parts of the main window that read and
+// write one player's season.
+#include "roster/Form1.h"
+
+#include "core/Dates.h"
+#include "core/Numbers.h"
+#include "data/Roster.h"
+#include "data/Sql.h"
+#include "ui/Dialogs.h"
+#include "ui/Grid.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+const QString errorTitle = QStringLiteral("Errore");
+}
+
+void Form1::computeRosterStatistics()
+{
+    const int last = Fgrid->Rows() - 1;
+    QList<int> ids;
+    for (int i = 1; i <= last; ++i) {
+        const QString born = Fgrid->TextMatrix(i, 3);
+        if (!born.isEmpty()) {
+            const QDate date = core::parseDate(born);
+            if (date.isValid())
+                Fgrid->SetTextMatrix(i, 3, core::formatDate(date));
+        }
+        ids << core::wholeNumber(Fgrid->TextMatrix(i, 1));
+    }
+    const QHash<int, data::PlayerFigures> figures = data::playerFigures(ids);
+    for (int i = 1; i <= last; ++i) {
+        const data::PlayerFigures f = figures.value(ids.at(i - 1));
+        const std::pair<int, int> cells[] = {{5, f.presences},   {6, f.goals},
+                                             {7, f.cautions},    {8, f.sendingsOff},
+                                             {10, f.substituted}, {11, f.cameOn},
+                                             {12, f.minutes}};
+        for (const auto &[col, value] : cells)
+            Fgrid->SetTextMatrix(i, col, QString::number(value));
+    }
+}
+
+void Form1::clearCard()
+{
+    TxtId->clear();
+    TxtNome->clear();
+    ComboRuolo->setCurrentIndex(-1);
+    for (QLineEdit *box : {TxtData, TxtLuogo, TxtPeso, TxtAltezza, TxtPaese, TxtDoc, TxtScadenza,
+                           TxtSocieta, TxtPresenze, TxtReti, TxtAmm, TxtEsp, TxtSqual, TxtSostA,
+                           TxtSostF, TxtMin})
+        box->clear();
+    m_cardModified = false;
+}
+
+void Form1::loadCard(int row)
+{
+    TxtId->setText(Fgrid->TextMatrix(row, 1));
+    TxtNome->setText(Fgrid->TextMatrix(row, 2));
+    TxtData->setText(Fgrid->TextMatrix(row, 3));
+    TxtPresenze->setText(Fgrid->TextMatrix(row, 5));
+    TxtReti->setText(Fgrid->TextMatrix(row, 6));
+    TxtAmm->setText(Fgrid->TextMatrix(row, 7));
+    TxtEsp->setText(Fgrid->TextMatrix(row, 8));
+    TxtSostA->setText(Fgrid->TextMatrix(row, 10));
+    TxtSostF->setText(Fgrid->TextMatrix(row, 11));
+    TxtMin->setText(Fgrid->TextMatrix(row, 12));
+
+    ui::guard([&] {
+        const std::optional<data::PersonCard> person = data::personCard(TxtNome->text());
+        if (!person) {
+            ui::msgBox(QStringLiteral("Durante lettura dati anagrafici"), ui::OkOnly,
+                       errorTitle);
+            return;
+        }
+        TxtLuogo->setText(person->place);
+        TxtPaese->setText(person->country);
+        TxtDoc->setText(person->document);
+
+        const std::optional<data::SeasonData> season =
+            data::seasonData(core::wholeNumber(TxtId->text()));
+        if (!season) {
+            ui::msgBox(QStringLiteral("Durante lettura dati giocatore"), ui::OkOnly, errorTitle);
+            return;
+        }
+        ComboRuolo->setCurrentIndex(ComboRuolo->findText(data::text(season->role)));
+        TxtPeso->setText(data::text(season->weight));
+        TxtAltezza->setText(data::text(season->height));
+        TxtScadenza->setText(data::text(season->expiry));
+        TxtSocieta->setText(data::text(season->previousClub));
+        TxtSqual->setText(season->suspensions.isNull() ? QStringLiteral("0")
+                                                       : season->suspensions.toString());
+        m_cardModified = false;
+    });
+}
+
+void Form1::saveCard()
+{
+    const int id = core::wholeNumber(TxtId->text());
+    if (id == 0)
+        return;
+
+    auto number = [](const QLineEdit *box) {
+        return box->text().isEmpty() ? QVariant() : QVariant(core::leadingNumber(box->text()));
+    };
+    data::SeasonData values;
+    values.role = ComboRuolo->currentIndex() >= 0 ? QVariant(ComboRuolo->currentText()) : QVariant();
+    values.weight = number(TxtPeso);
+    values.height = number(TxtAltezza);
+    values.expiry = data::textOrNull(TxtScadenza->text());
+    values.previousClub = data::textOrNull(TxtSocieta->text());
+    values.suspensions = core::wholeNumber(TxtSqual->text());
+
+    ui::guard([&] {
+        if (!data::saveSeasonData(id, values)) {
+            ui::msgBox(QStringLiteral("Durante salvataggio dati giocatore"), ui::OkOnly,
+                       errorTitle);
+            return;
+        }
+        m_cardModified = false;
+    });
+}
+
+void Form1::removePlayer()
+{
+    if (Fgrid->Rows() == 1) {
+        ui::msgBox(QStringLiteral("Nessun GIOCATORE inserito in questa stagione/campionato"),
+                   ui::Information, QStringLiteral("AVVISO"));
+        return;
+    }
+    const int row = qMax(1, Fgrid->Row());
+    const QString name = Fgrid->TextMatrix(row, 2);
+    if (ui::msgBox(QStringLiteral("Eliminazione Giocatore ") + name + QStringLiteral(" ?"),
+                   ui::YesNo | ui::Question, QStringLiteral("CONFERMI")) != ui::Answer::Yes)
+        return;
+    const int id = core::wholeNumber(Fgrid->TextMatrix(row, 1));
+
+    data::RemoveResult result = data::RemoveResult::NotFound;
+    if (!ui::guard([&] { result = data::removeEnrolment(id); }))
+        return; // the store refused: roster and card stay as they were
+    const QString refused = QStringLiteral("Impossibile procedere");
+    switch (result) {
+    case data::RemoveResult::InFormation:
+        ui::msgBox(QStringLiteral("Il Giocatore è presente nella Formazione"), ui::Information,
+                   refused);
+        break;
+    case data::RemoveResult::InGames:
+        ui::msgBox(QStringLiteral("Il Giocatore è presente nelle GARE"), ui::Information, refused);
+        break;
+    case data::RemoveResult::NotFound:
+        ui::msgBox(QStringLiteral("Durante l'eliminazione"), ui::OkOnly, errorTitle);
+        break;
+    case data::RemoveResult::Removed:
+        refreshRoster();
+        break;
+    }
+}
+
+void Form1::TxtPeso_Change()
+{
+    m_cardModified = true;
+}
+
+void Form1::TxtAltezza_Change()
+{
+    m_cardModified = true;
+}
+
+void Form1::TxtScadenza_Change()
+{
+    m_cardModified = true;
+}
+
+void Form1::TxtSocieta_Change()
+{
+    m_cardModified = true;
+}
+
+void Form1::TxtSqual_Change()
+{
+    m_cardModified = true;
+}
+
+void Form1::ComboRuolo_Click()
+{
+    m_cardModified = true;
+}
