@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QWidget>
 
-Fixture::Fixture()
+Fixture::Fixture(bool openStore)
 {
     m_oldDir = QDir::currentPath();
     QDir::setCurrent(m_dir.path());
@@ -22,6 +22,8 @@ Fixture::Fixture()
     ui::setMsgHandler({});
     ui::setInputHandler({});
     ui::setModalHandler({});
+    if (!openStore)
+        return;
     const QString error = data::openStore(data::storePath());
     m_open = error.isEmpty();
     if (!m_open)

@@ -15,7 +15,8 @@
 // application shares (selection, today, seams) starts as at start-up.
 class Fixture {
 public:
-    Fixture();
+    // With openStore false the folder stays empty: the test opens (or not) the store itself.
+    explicit Fixture(bool openStore = true);
     ~Fixture();
 
     QString dir() const { return m_dir.path(); }

@@ -1,0 +1,255 @@
+#include "app/Module1.h"
+#include "roster/Form1.h"
+#include "support/Fixture.h"
+#include "support/TestMain.h"
+#include "ui/Grid.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+QStringList column(const Grid *grid, int col)
+{
+    QStringList cells;
+    for (int r = 1; r < grid->Rows(); ++r)
+        cells << grid->TextMatrix(r, col);
+    return cells;
+}
+
+QStringList items(const QComboBox *combo)
+{
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemText(i);
+    return list;
+}
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Fixture> fx;
+
+private slots:
+    void init() { fx = std::make_unique<Fixture>(); }
+    void cleanup()
+    {
+        QVERIFY(fx->noWindowsLeft());
+        fx.reset();
+    }
+
+    void selectorsAfterLoad()
+    {
+        for (int season : {2009, 1999, 2008})
+            fx->addSeason(season);
+        const int serieD = fx->addChampionship(QStringLiteral("Serie D"));
+        fx->addChampionship(QStringLiteral("Coppa Italia"));
+
+        Form1 form;
+        QCOMPARE(items(form.ComboStag), (QStringList{"1999-00", "2008-09", "2009-10"}));
+        QCOMPARE(form.ComboStag->currentText(), QStringLiteral("2009-10"));
+        QCOMPARE(Module1::selectedSeasonName, QStringLiteral("2009-10"));
+        QCOMPARE(Module1::selectedSeason, 2009);
+        QCOMPARE(items(form.ComboCamp), (QStringList{"Serie D", "Coppa Italia"}));
+        QCOMPARE(form.ComboCamp->currentIndex(), 0);
+        QCOMPARE(form.ComboIdCamp->currentText(), QString::number(serieD));
+        QCOMPARE(Module1::selectedChampionshipName, QStringLiteral("Serie D"));
+        QCOMPARE(Module1::selectedChampionship, serieD);
+        QVERIFY(form.ComboIdCamp->isHidden());
+        QCOMPARE(form.windowTitle(), QStringLiteral("VELMORA - Versione 1.0.0"));
+        QCOMPARE(form.size(), QSize(800, 600));
+        QVERIFY(!form.BtnSalva->isEnabled());
+        QVERIFY(!form.BtnImporta->isEnabled());
+        QVERIFY(form.Opt_0->isChecked());
+    }
+
+    void emptyListsSelectNothing()
+    {
+        Form1 form;
+        QCOMPARE(form.ComboStag->count(), 0);
+        QCOMPARE(form.ComboCamp->count(), 0);
+        QCOMPARE(Module1::selectedSeason, 0);
+        QCOMPARE(Module1::selectedSeasonName, QString());
+        QCOMPARE(Module1::selectedChampionship, 0);
+        QCOMPARE(Module1::selectedChampionshipName, QString());
+        QCOMPARE(form.Fgrid->Rows(), 1);
+    }
+
+    void rosterSortOrders_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("by name") << "Opt_0"
+                                 << QStringList{"BIANCHI", "D'ANGELO", "NERI", "ROSSI", "VERDI"};
+        QTest::newRow("by age, youngest first")
+            << "Opt_1" << QStringList{"VERDI", "ROSSI", "NERI", "BIANCHI", "D'ANGELO"};
+        QTest::newRow("by role, goalkeepers first")
+            << "Opt_2" << QStringList{"NERI", "BIANCHI", "VERDI", "ROSSI", "D'ANGELO"};
+    }
+    void rosterSortOrders()
+    {
+        QFETCH(QString, option);
+        QFETCH(QStringList, names);
+        fx->addSeason(2010);
+        const int camp = fx->addChampionship(QStringLiteral("Serie D"));
+        struct P {
+            const char *name, *born, *role;
+        };
+        // D'ANGELO has neither birth date nor role: last by age and by role.
+        for (const P &p : {P{"ROSSI", "1995-03-01", "A"}, P{"BIANCHI", "1990-01-20", "D"},
+                           P{"VERDI", "2001-07-15", "C"}, P{"NERI", "1993-11-30", "P"},
+                           P{"D'ANGELO", nullptr, nullptr}}) {
+            const int id = fx->addPerson(QString::fromUtf8(p.name),
+                                         p.born ? QVariant(p.born) : QVariant());
+            fx->enrol(id, 2010, camp, p.role ? QVariant(p.role) : QVariant());
+        }
+        Form1 form;
+        form.findChild<QRadioButton *>(option)->click();
+        QCOMPARE(column(form.Fgrid, 2), names);
+    }
+
+    void rosterRowShowsThePlayer()
+    {
+        fx->addSeason(2010);
+        const int camp = fx->addChampionship(QStringLiteral("Serie D"));
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"), QStringLiteral("1995-03-01"));
+        const int gio = fx->enrol(id, 2010, camp, QStringLiteral("A"));
+        fx->sql(QStringLiteral("UPDATE Giocatori SET Squalifiche=2 WHERE IdGio=?"), {gio});
+
+        Form1 form;
+        QCOMPARE(form.Fgrid->Rows(), 2);
+        const QStringList expected{"",   QString::number(gio), "ROSSI MARIO", "01/03/1995", "A",
+                                   "0",  "0",  "0",  "0",  "2", "0", "0", "0"};
+        QStringList row;
+        for (int c = 0; c < form.Fgrid->Cols(); ++c)
+            row << form.Fgrid->TextMatrix(1, c);
+        QCOMPARE(row, expected);
+        const QStringList headers{"Nome", "Nato il", "R.", "Pres", "Reti", "Amm",
+                                  "Esp.", "Squ.",    "S.av", "S.fa", "Min.g."};
+        QStringList shown;
+        for (int c = 2; c < form.Fgrid->Cols(); ++c)
+            shown << form.Fgrid->TextMatrix(0, c);
+        QCOMPARE(shown, headers);
+        QVERIFY(form.Fgrid->isColumnHidden(0)); // IdGio, behind the fixed column
+    }
+
+    void selectionChangeRefreshesRoster()
+    {
+        fx->addSeason(2009);
+        fx->addSeason(2010);
+        const int a = fx->addChampionship(QStringLiteral("Serie D"));
+        const int b = fx->addChampionship(QStringLiteral("Juniores"));
+        fx->enrol(fx->addPerson(QStringLiteral("NUOVO")), 2010, a);
+        fx->enrol(fx->addPerson(QStringLiteral("VECCHIO")), 2009, a);
+        fx->enrol(fx->addPerson(QStringLiteral("GIOVANE")), 2010, b);
+        // Enrolled under another championship's id in the other season: never shown here.
+        fx->enrol(fx->addPerson(QStringLiteral("ALTRO")), 2009, b);
+
+        Form1 form;
+        QCOMPARE(column(form.Fgrid, 2), QStringList{"NUOVO"});
+        form.ComboStag->setCurrentIndex(0);
+        QCOMPARE(Module1::selectedSeason, 2009);
+        QCOMPARE(column(form.Fgrid, 2), QStringList{"VECCHIO"});
+        form.ComboCamp->setCurrentIndex(1);
+        QCOMPARE(Module1::selectedChampionship, b);
+        QCOMPARE(form.ComboIdCamp->currentText(), QString::number(b));
+        QCOMPARE(column(form.Fgrid, 2), QStringList{"ALTRO"});
+        form.ComboStag->setCurrentIndex(1);
+        QCOMPARE(column(form.Fgrid, 2), QStringList{"GIOVANE"});
+    }
+
+    void emptyRosterButtonsReport()
+    {
+        fx->addSeason(2010);
+        fx->addChampionship(QStringLiteral("Serie D"));
+        Form1 form;
+        MsgRecorder rec;
+        ModalHook hook;
+        QCOMPARE(form.Fgrid->Rows(), 1);
+        form.BtnAna->click();
+        form.BtnElimina->click();
+        form.Fgrid_Click();
+        QCOMPARE(rec.texts(),
+                 QStringList(2, "Nessun GIOCATORE inserito in questa stagione/campionato"));
+        QCOMPARE(rec.last().title, QStringLiteral("AVVISO"));
+        QCOMPARE(rec.last().icon, ui::Icon::Information);
+        QVERIFY(hook.shown.isEmpty());
+        QCOMPARE(form.TxtId->text(), QString());
+    }
+
+    void anagraficaNeedsAPlayerOnTheCard()
+    {
+        fx->addSeason(2010);
+        const int camp = fx->addChampionship(QStringLiteral("Serie D"));
+        fx->enrol(fx->addPerson(QStringLiteral("ROSSI")), 2010, camp);
+        Form1 form;
+        MsgRecorder rec;
+        ModalHook hook;
+        form.BtnAna->click();
+        QCOMPARE(rec.texts(), QStringList{"Selezionare prima un GIOCATORE"});
+        QCOMPARE(rec.last().title, QStringLiteral("AVVISO"));
+        QVERIFY(hook.shown.isEmpty());
+
+        form.Fgrid->SetRow(1);
+        form.Fgrid_Click();
+        form.BtnAna->click();
+        QCOMPARE(hook.shown, QStringList{"FrmAna"});
+    }
+
+    void menusAndTips()
+    {
+        Form1 form;
+        QCOMPARE(form.mnuImpostazioni->title(), QStringLiteral("&Impostazioni"));
+        QCOMPARE(form.mnuStag->text(), QStringLiteral("&Stagioni"));
+        QCOMPARE(form.mnuCamp->text(), QStringLiteral("&Campionati"));
+        QCOMPARE(form.mnuSchede->title(), QStringLiteral("&Schede"));
+        QCOMPARE(form.mnuAna->text(), QStringLiteral("&Anagrafica"));
+        QCOMPARE(form.mnuFormazione->text(), QStringLiteral("&Formazione"));
+        QCOMPARE(form.BtnInsGio->toolTip(), QStringLiteral("Inserisci Giocatore in questa stagione"));
+        QCOMPARE(form.BtnAna->text(), QStringLiteral(" &ANAGRAFICA"));
+        QCOMPARE(form.BtnAnt->toolTip(), QStringLiteral("Anteprima di Stampa"));
+        QStringList roles;
+        for (int i = 0; i < form.ComboRuolo->count(); ++i)
+            roles << form.ComboRuolo->itemText(i);
+        QCOMPARE(roles, (QStringList{"P", "D", "C", "A"}));
+    }
+
+    // A store that refuses writes: the error is shown, nothing is lost, the window goes on.
+    void refusedWriteIsReported()
+    {
+        fx->addSeason(2010);
+        const int camp = fx->addChampionship(QStringLiteral("Serie D"));
+        const int gio = fx->enrol(fx->addPerson(QStringLiteral("ROSSI")), 2010, camp);
+        Form1 form;
+        form.Fgrid->SetRow(1);
+        form.Fgrid_Click();
+        form.TxtPeso->setText(QStringLiteral("80"));
+        fx->sql(QStringLiteral("PRAGMA query_only=ON"));
+
+        MsgRecorder rec;
+        rec.answers << ui::Answer::Yes;
+        form.BtnSalva_Click();
+        QCOMPARE(rec.calls.size(), 1);
+        QCOMPARE(rec.last().title, QStringLiteral("Errore"));
+        QVERIFY2(rec.last().text.contains(QStringLiteral("readonly")), qPrintable(rec.last().text));
+        QVERIFY(form.cardModified());
+        QCOMPARE(form.TxtPeso->text(), QStringLiteral("80"));
+
+        form.BtnElimina_Click();
+        QCOMPARE(rec.last().title, QStringLiteral("Errore"));
+        QCOMPARE(form.Fgrid->Rows(), 2);
+        QCOMPARE(form.TxtId->text(), QString::number(gio));
+
+        fx->sql(QStringLiteral("PRAGMA query_only=OFF"));
+        form.BtnSalva_Click();
+        QCOMPARE(fx->scalar(QStringLiteral("SELECT Peso FROM Giocatori")).toInt(), 80);
+    }
+};
+
+VELMORA_TEST(Form1Test)
+#include "tst_form1.moc"
