@@ -51,10 +51,17 @@ QSqlQuery run(const QString &sql, std::initializer_list<QVariant> values)
     return run(sql, QVariantList(values));
 }
 
-QVariant scalar(const QString &sql, std::initializer_list<QVariant> values)
+QVariant scalar(const QString &sql, const QVariantList &values)
 {
     QSqlQuery query = run(sql, values);
-    return query.next() ? query.value(0) : QVariant();
+    const QVariant value = query.next() ? query.value(0) : QVariant();
+    query.finish();
+    return value;
+}
+
+QVariant scalar(const QString &sql, std::initializer_list<QVariant> values)
+{
+    return scalar(sql, QVariantList(values));
 }
 
 bool exists(const QString &sql, std::initializer_list<QVariant> values)

@@ -30,7 +30,9 @@ QSqlQuery run(const QString &sql, std::initializer_list<QVariant> values = {});
 QSqlQuery run(const QString &sql, const QVariantList &values);
 
 // The first column of the first row, or a Null QVariant when there is no row.
+// Also for "INSERT ... RETURNING": the statement is finished before this returns.
 QVariant scalar(const QString &sql, std::initializer_list<QVariant> values = {});
+QVariant scalar(const QString &sql, const QVariantList &values);
 
 // True when the statement yields at least one row.
 bool exists(const QString &sql, std::initializer_list<QVariant> values = {});
