@@ -1,3 +1,5 @@
+#include "Lists.h"
+
 #include "data/Sql.h"
 #include "settings/FrmCampionati.h"
 #include "support/Fixture.h"
@@ -9,15 +11,9 @@
 
 #include <memory>
 
-namespace {
+using namespace settingstest;
 
-QStringList entries(const QListWidget &list)
-{
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i)
-        texts << list.item(i)->text();
-    return texts;
-}
+namespace {
 
 // The table as "Id:Nome" in order of Id, for comparing with both lists at once.
 QStringList storedRows()
@@ -39,13 +35,6 @@ QStringList listed(const FrmCampionati &w)
     if (ids.size() != names.size())
         rows << QStringLiteral("lists of different length");
     return rows;
-}
-
-void select(QListWidget &list, const QString &text)
-{
-    const QList<QListWidgetItem *> found = list.findItems(text, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(text));
-    list.setCurrentItem(found.first());
 }
 
 } // namespace
@@ -87,14 +76,22 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("message"); // empty: none
         QTest::addColumn<bool>("stored");
-        QTest::newRow("new name") << "Eccellenza" << "" << true;
-        QTest::newRow("apostrophe") << "Coppa d'Italia" << "" << true;
-        QTest::newRow("trailing blank kept") << "Eccellenza " << "" << true;
-        QTest::newRow("leading blank is another name") << " Serie D" << "" << true;
-        QTest::newRow("same name") << "Serie D" << "CAMPIONATO già esistente" << false;
-        QTest::newRow("other case") << "sERIE d" << "CAMPIONATO già esistente" << false;
-        QTest::newRow("cancelled or empty") << "" << "" << false;
-        QTest::newRow("blanks only") << "   " << "" << false;
+        QTest::newRow("new name") << "Eccellenza"
+                                  << "" << true;
+        QTest::newRow("apostrophe") << "Coppa d'Italia"
+                                    << "" << true;
+        QTest::newRow("trailing blank kept") << "Eccellenza "
+                                             << "" << true;
+        QTest::newRow("leading blank is another name") << " Serie D"
+                                                       << "" << true;
+        QTest::newRow("same name") << "Serie D"
+                                   << "CAMPIONATO già esistente" << false;
+        QTest::newRow("other case") << "sERIE d"
+                                    << "CAMPIONATO già esistente" << false;
+        QTest::newRow("cancelled or empty") << ""
+                                            << "" << false;
+        QTest::newRow("blanks only") << "   "
+                                     << "" << false;
     }
     void insertTakesTheNameAsTyped()
     {
@@ -149,7 +146,7 @@ private slots:
         if (enrolled)
             fx->enrol(fx->addPerson(QStringLiteral("ROSSI MARIO")), 2024, camp);
         FrmCampionati w;
-        select(*w.List1, QStringLiteral("SERIE D"));
+        QVERIFY(select(*w.List1, QStringLiteral("SERIE D")));
         msgs->answers << (confirm ? ui::Answer::Yes : ui::Answer::No);
         w.BtnElimina_Click();
 
@@ -162,8 +159,8 @@ private slots:
             QCOMPARE(msgs->last().icon, ui::Icon::Information);
             QCOMPARE(msgs->last().buttons, ui::Buttons::Ok);
         }
-        const QStringList remaining = deleted ? QStringList{"1:ALLIEVI"}
-                                              : QStringList{"1:ALLIEVI", "2:SERIE D"};
+        const QStringList remaining =
+            deleted ? QStringList{"1:ALLIEVI"} : QStringList{"1:ALLIEVI", "2:SERIE D"};
         QCOMPARE(storedRows(), remaining);
         QCOMPARE(listed(w), remaining);
     }
@@ -174,7 +171,7 @@ private slots:
         const int camp = fx->addChampionship(QStringLiteral("SERIE D"));
         const int idGio = fx->enrol(fx->addPerson(QStringLiteral("ROSSI MARIO")), 2024, camp);
         FrmCampionati w;
-        select(*w.List1, QStringLiteral("SERIE D"));
+        QVERIFY(select(*w.List1, QStringLiteral("SERIE D")));
         msgs->answers << ui::Answer::Yes << ui::Answer::Yes;
         w.BtnElimina_Click();
         QCOMPARE(fx->count(QStringLiteral("Campionati")), 1);
@@ -199,7 +196,7 @@ private slots:
         w.BtnInserisci_Click();
         QCOMPARE(listed(w), QStringList({"1:A", "3:C", "4:D"}));
 
-        select(*w.List1, QStringLiteral("D"));
+        QVERIFY(select(*w.List1, QStringLiteral("D")));
         msgs->answers << ui::Answer::Yes;
         w.BtnElimina_Click();
         QCOMPARE(msgs->texts(), QStringList{QStringLiteral("Eliminare 'D' ?")});
@@ -225,11 +222,11 @@ private slots:
         fx->addChampionship(QStringLiteral("B"));
         FrmCampionati w;
         fx->sql(QStringLiteral("DELETE FROM Campionati WHERE Nome='A'"));
-        select(*w.List1, QStringLiteral("A"));
+        QVERIFY(select(*w.List1, QStringLiteral("A")));
         msgs->answers << ui::Answer::Yes;
         w.BtnElimina_Click();
-        QCOMPARE(msgs->texts(),
-                 QStringList({QStringLiteral("Eliminare 'A' ?"), QStringLiteral("Durante eliminazione")}));
+        QCOMPARE(msgs->texts(), QStringList({QStringLiteral("Eliminare 'A' ?"),
+                                             QStringLiteral("Durante eliminazione")}));
         QCOMPARE(msgs->last().title, QStringLiteral("Errore"));
         QCOMPARE(msgs->last().icon, ui::Icon::Critical);
         QCOMPARE(listed(w), QStringList{"2:B"});

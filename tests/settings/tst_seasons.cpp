@@ -1,3 +1,5 @@
+#include "Lists.h"
+
 #include "core/Dates.h"
 #include "settings/FrmStagioni.h"
 #include "support/Fixture.h"
@@ -9,36 +11,15 @@
 
 #include <memory>
 
+using namespace settingstest;
+
 namespace {
 
-QStringList entries(const QListWidget &list)
-{
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i)
-        texts << list.item(i)->text();
-    return texts;
-}
-
-QStringList entries(const QComboBox &combo)
-{
-    QStringList texts;
-    for (int i = 0; i < combo.count(); ++i)
-        texts << combo.itemText(i);
-    return texts;
-}
-
-void choose(FrmStagioni &w, const QString &label)
+bool choose(FrmStagioni &w, const QString &label)
 {
     const int index = w.ComboStag->findText(label);
-    QVERIFY2(index >= 0, qPrintable(label));
     w.ComboStag->setCurrentIndex(index);
-}
-
-void select(QListWidget &list, const QString &text)
-{
-    const QList<QListWidgetItem *> found = list.findItems(text, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(text));
-    list.setCurrentItem(found.first());
+    return index >= 0;
 }
 
 // The stored season numbers, oldest first, as "2010,2011".
@@ -107,8 +88,7 @@ private slots:
         FrmStagioni w;
         QCOMPARE(w.objectName(), QStringLiteral("FrmStagioni"));
         QCOMPARE(w.windowTitle(), QStringLiteral("VELMORA - STAGIONI"));
-        QCOMPARE(entries(*w.List1),
-                 QStringList({"1999-00", "2008-09", "2099-100"}));
+        QCOMPARE(entries(*w.List1), QStringList({"1999-00", "2008-09", "2099-100"}));
     }
 
     void addStoresTheSeasonNumber_data()
@@ -118,8 +98,7 @@ private slots:
         QTest::addColumn<QStringList>("listed");
         QTest::newRow("empty table") << QList<int>{} << "2008-09" << QStringList{"2008-09"};
         QTest::newRow("between two")
-            << QList<int>{2020, 2010} << "2015-16"
-            << QStringList{"2010-11", "2015-16", "2020-21"};
+            << QList<int>{2020, 2010} << "2015-16" << QStringList{"2010-11", "2015-16", "2020-21"};
         QTest::newRow("next year's season")
             << QList<int>{2025} << "2027-28" << QStringList{"2025-26", "2027-28"};
     }
@@ -131,7 +110,7 @@ private slots:
         for (int season : before)
             fx->addSeason(season);
         FrmStagioni w;
-        choose(w, chosen);
+        QVERIFY(choose(w, chosen));
         w.BtnAdd_Click();
 
         QVERIFY(msgs->calls.isEmpty());
@@ -161,7 +140,7 @@ private slots:
         FrmStagioni w;
         // Any statement now fails loudly, so a refusal with no "Errore" never reached it.
         fx->sql(QStringLiteral("DROP TABLE Stagioni"));
-        choose(w, QStringLiteral("2010-11"));
+        QVERIFY(choose(w, QStringLiteral("2010-11")));
         w.BtnAdd_Click();
         QCOMPARE(msgs->texts(), QStringList{QStringLiteral("STAGIONE già esistente")});
         QCOMPARE(msgs->last().title, QString());
@@ -190,12 +169,13 @@ private slots:
         if (withGame)
             fx->addGame(2011, camp);
         FrmStagioni w;
-        select(*w.List1, QStringLiteral("2011-12"));
+        QVERIFY(select(*w.List1, QStringLiteral("2011-12")));
         w.BtnElimina_Click();
 
         if (enrolled) {
             QCOMPARE(msgs->calls.size(), 1);
-            QCOMPARE(msgs->last().text, QStringLiteral("Ci sono Giocatori inseriti nella Stagione"));
+            QCOMPARE(msgs->last().text,
+                     QStringLiteral("Ci sono Giocatori inseriti nella Stagione"));
             QCOMPARE(msgs->last().title, QStringLiteral("Impossibile eliminarla"));
             QCOMPARE(msgs->last().icon, ui::Icon::Information);
             QCOMPARE(msgs->last().buttons, ui::Buttons::Ok);
@@ -215,7 +195,7 @@ private slots:
         const int camp = fx->addChampionship(QStringLiteral("ECCELLENZA"));
         const int idGio = fx->enrol(fx->addPerson(QStringLiteral("BIANCHI LUCA")), 2012, camp);
         FrmStagioni w;
-        select(*w.List1, QStringLiteral("2012-13"));
+        QVERIFY(select(*w.List1, QStringLiteral("2012-13")));
         w.BtnElimina_Click();
         QCOMPARE(msgs->calls.size(), 1);
         QCOMPARE(fx->count(QStringLiteral("Stagioni")), 1);
@@ -245,7 +225,7 @@ private slots:
         fx->addSeason(2011);
         FrmStagioni w;
         fx->sql(QStringLiteral("DELETE FROM Stagioni WHERE Nome=2010"));
-        select(*w.List1, QStringLiteral("2010-11"));
+        QVERIFY(select(*w.List1, QStringLiteral("2010-11")));
         w.BtnElimina_Click();
         QCOMPARE(msgs->texts(), QStringList{QStringLiteral("Durante eliminazione")});
         QCOMPARE(msgs->last().title, QStringLiteral("Errore"));
@@ -258,7 +238,7 @@ private slots:
         fx->addSeason(2010);
         FrmStagioni w;
         fx->sql(QStringLiteral("DROP TABLE Giocatori"));
-        select(*w.List1, QStringLiteral("2010-11"));
+        QVERIFY(select(*w.List1, QStringLiteral("2010-11")));
         w.BtnElimina_Click();
         QCOMPARE(msgs->calls.size(), 1);
         QCOMPARE(msgs->last().title, QStringLiteral("Errore"));
