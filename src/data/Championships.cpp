@@ -13,4 +13,21 @@ QList<Championship> championships()
     return result;
 }
 
+int addChampionship(const QString &name)
+{
+    QSqlQuery q = run(QStringLiteral("INSERT INTO Campionati (Nome) VALUES (?)"), {name});
+    return q.lastInsertId().toInt();
+}
+
+bool championshipInUse(int id)
+{
+    return exists(QStringLiteral("SELECT 1 FROM Giocatori WHERE Camp=? LIMIT 1"), {id});
+}
+
+bool deleteChampionship(int id)
+{
+    QSqlQuery q = run(QStringLiteral("DELETE FROM Campionati WHERE Id=?"), {id});
+    return q.numRowsAffected() > 0;
+}
+
 } // namespace data

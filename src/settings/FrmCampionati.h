@@ -2,9 +2,29 @@
 
 #include <QDialog>
 
-// Placeholder until the window is built.
+class QListWidget;
+class QPushButton;
+
+// The championships window: adds a championship by its name and removes one in which no
+// player is enrolled. Every change is stored at once.
 class FrmCampionati : public QDialog {
     Q_OBJECT
 public:
     explicit FrmCampionati(QWidget *parent = nullptr);
+
+    QListWidget *List1 = nullptr; // the names, in order of Id
+    QListWidget *List2 = nullptr; // hidden: the Id of each List1 entry, same position
+    QPushButton *BtnInserisci = nullptr;
+    QPushButton *BtnElimina = nullptr;
+    QPushButton *BtnChiudi = nullptr;
+
+public slots:
+    void BtnInserisci_Click();
+    void BtnElimina_Click();
+    void BtnChiudi_Click();
+
+private:
+    void buildWindow();
+    void Form_Load();
+    void refreshLists();
 };
