@@ -15,8 +15,16 @@ QList<Championship> championships()
 
 int addChampionship(const QString &name)
 {
-    QSqlQuery q = run(QStringLiteral("INSERT INTO Campionati (Nome) VALUES (?)"), {name});
-    return q.lastInsertId().toInt();
+    // Games survive their championship's deletion: a new championship takes a number that
+    // no game or enrolment still carries, or those games would reappear under it.
+    return scalar(QStringLiteral(
+                      "INSERT INTO Campionati (Id,Nome) VALUES ((SELECT max(n)+1 FROM ("
+                      "SELECT IFNULL(max(Id),0) AS n FROM Campionati "
+                      "UNION ALL SELECT IFNULL(max(Camp),0) FROM Gare "
+                      "UNION ALL SELECT IFNULL(max(Camp),0) FROM Giocatori "
+                      "UNION ALL SELECT IFNULL(max(Camp),0) FROM DatiGare)),?) RETURNING Id"),
+                  {name})
+        .toInt();
 }
 
 bool championshipInUse(int id)

@@ -80,6 +80,7 @@ private slots:
         QCOMPARE(fx->addPerson(QStringLiteral("B")), 2);
         fx->sql(QStringLiteral("INSERT INTO Anagrafica (IdAna,Nome) VALUES (40,'C')"));
         QCOMPARE(fx->addPerson(QStringLiteral("D")), 41);
+
     }
 
     void anExistingStoreIsReadAsItIs()

@@ -204,6 +204,22 @@ private slots:
         QCOMPARE(listed(w), QStringList({"1:A", "3:C"}));
     }
 
+    // The games of a deleted championship stay; a new one must not inherit them.
+    void newChampionshipNeverTakesANumberStillInUse()
+    {
+        fx->addSeason(2024);
+        fx->addChampionship(QStringLiteral("A"));
+        const int b = fx->addChampionship(QStringLiteral("B"));
+        fx->addGame(2024, b);
+        FrmCampionati w;
+        QVERIFY(select(*w.List1, QStringLiteral("B")));
+        msgs->answers << ui::Answer::Yes;
+        w.BtnElimina_Click();
+        msgs->inputAnswers << QStringLiteral("C");
+        w.BtnInserisci_Click();
+        QCOMPARE(listed(w), QStringList({"1:A", "3:C"}));
+    }
+
     void deleteWithoutSelectionAsksForOne()
     {
         FrmCampionati w;
