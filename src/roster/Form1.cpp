@@ -154,7 +154,7 @@ void Form1::buildWindow()
 QWidget *Form1::buildCard()
 {
     auto *card = named(new QWidget, "Card");
-    card->setFixedWidth(ui::px(4000));
+    card->setFixedWidth(ui::px(3600));
     auto *grid = new QGridLayout(card);
     grid->setContentsMargins(0, 0, 0, 0);
     int line = 0;

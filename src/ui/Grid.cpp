@@ -2,6 +2,7 @@
 
 #include "ui/Twips.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -13,13 +14,20 @@ Grid::Grid(int fixedRows, int fixedCols, QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
+    // Widths come in twips, made for a small grid font: keep the font to match them.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    horizontalHeader()->setFont(small);
+    verticalHeader()->setFont(small);
     setAlternatingRowColors(true);
     horizontalHeader()->setVisible(m_fixedRows > 0);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setVisible(m_fixedCols > 0);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(small).height() + 4);
+    horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setHighlightSections(false);
 
     connect(this, &QTableWidget::cellClicked, this, [this] { emit Click(); });
