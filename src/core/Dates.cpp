@@ -10,7 +10,7 @@ QDate fixedToday;
 
 QDate parseDate(const QString &text)
 {
-    static const QRegularExpression iso(QStringLiteral(R"(^(\d{4})-(\d{1,2})-(\d{1,2})$)"));
+    static const QRegularExpression iso(QStringLiteral(R"(^(\d{4})-(\d{1,2})-(\d{1,2})(?:[T ]\d{1,2}:\d{2}(?::\d{2}(?:\.\d+)?)?)?$)"));
     static const QRegularExpression dayFirst(
         QStringLiteral(R"(^(\d{1,2})([/.-])(\d{1,2})\2(\d{1,2}|\d{4})$)"));
 

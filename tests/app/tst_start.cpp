@@ -70,6 +70,14 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("check"));
     }
 
+    void standardButtonsSpeakItalian()
+    {
+        installItalian(*qApp);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sì"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Annulla"));
+    }
+
     void damagedStoreEndsWithAMessage()
     {
         QDir().mkpath(QStringLiteral("Dati"));

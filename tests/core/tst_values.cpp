@@ -72,6 +72,7 @@ private slots:
         QTest::newRow("two-digit 30") << "1/2/30" << QDate(1930, 2, 1);
         QTest::newRow("two-digit 00") << "5/6/00" << QDate(2000, 6, 5);
         QTest::newRow("stored form") << "1990-05-12" << QDate(1990, 5, 12);
+        QTest::newRow("stored with a time") << "1990-05-12 00:00:00" << QDate(1990, 5, 12);
         QTest::newRow("blanks around") << " 12/05/1990 " << QDate(1990, 5, 12);
         QTest::newRow("leap day") << "29/02/2008" << QDate(2008, 2, 29);
         QTest::newRow("no leap day") << "29/02/2009" << QDate();

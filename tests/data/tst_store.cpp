@@ -11,6 +11,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <unistd.h>
+
 #include <memory>
 
 namespace {
@@ -123,6 +125,22 @@ private slots:
         QDir().mkpath(data::storePath());
         QVERIFY(!data::openStore(data::storePath()).isEmpty());
         QVERIFY(QFileInfo(data::storePath()).isDir());
+    }
+
+    // A store the user may read but not write opens; writes fail with the engine's text.
+    void readOnlyFileOpensAndRefusesWrites()
+    {
+        if (::geteuid() == 0)
+            QSKIP("file permissions do not bind root");
+        fx = std::make_unique<Fixture>();
+        fx->addSeason(2010);
+        data::closeStore();
+        QFile::setPermissions(data::storePath(), QFile::ReadOwner | QFile::ReadGroup);
+        QCOMPARE(data::openStore(data::storePath()), QString());
+        QCOMPARE(fx->count(QStringLiteral("Stagioni")), 1);
+        QVERIFY_THROWS_EXCEPTION(data::DbError, fx->addSeason(2011));
+        QCOMPARE(fx->count(QStringLiteral("Stagioni")), 1);
+        QFile::setPermissions(data::storePath(), QFile::ReadOwner | QFile::WriteOwner);
     }
 
     void engineErrorsCarryTheDriversText()
