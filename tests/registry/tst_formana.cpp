@@ -1,3 +1,4 @@
+#include "Pictures.h"
 #include "app/Module1.h"
 #include "registry/FormAna.h"
 #include "roster/Form1.h"
@@ -5,9 +6,6 @@
 #include "support/TestMain.h"
 #include "ui/Grid.h"
 
-#include <QDir>
-#include <QFile>
-#include <QImage>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -26,15 +24,12 @@ QStringList items(const QListWidget &list)
 
 void makePhoto(int idAna)
 {
-    QDir().mkpath(QStringLiteral("Dati/Foto"));
-    QImage image(40, 60, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    QVERIFY(image.save(QStringLiteral("Dati/Foto/%1.jpg").arg(idAna), "JPG"));
+    QVERIFY(pictures::writeJpeg(pictures::photo(idAna), 40, 60));
 }
 
 bool photoExists(int idAna)
 {
-    return QFile::exists(QStringLiteral("Dati/Foto/%1.jpg").arg(idAna));
+    return QFile::exists(pictures::photo(idAna));
 }
 
 } // namespace
@@ -185,22 +180,31 @@ private slots:
         QCOMPARE(items(*w.List1), QStringList{"ROSSI MARIO"});
     }
 
-    // The list is read again when the editor closes.
+    // The editor gets the selected name, or none for a new person; the list is read again
+    // when it closes.
     void opensEditorThenRefreshes_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("apri") << "BtnApri";
-        QTest::newRow("double click") << "";
-        QTest::newRow("nuovo") << "BtnNuovo";
+        QTest::addColumn<QString>("title");
+        QTest::newRow("apri") << "BtnApri"
+                              << "VELMORA - ANAGRAFICA - ROSSI MARIO";
+        QTest::newRow("double click") << ""
+                                      << "VELMORA - ANAGRAFICA - ROSSI MARIO";
+        QTest::newRow("nuovo") << "BtnNuovo"
+                               << "VELMORA - ANAGRAFICA";
     }
     void opensEditorThenRefreshes()
     {
         QFETCH(QString, how);
+        QFETCH(QString, title);
         fx->addPerson(QStringLiteral("ROSSI MARIO"));
         MsgRecorder msg;
         ModalHook modal;
-        modal.on(QStringLiteral("FrmAna"),
-                 [&](QDialog &) { fx->addPerson(QStringLiteral("ALBERTI GINO")); });
+        QString seen;
+        modal.on(QStringLiteral("FrmAna"), [&](QDialog &d) {
+            seen = d.windowTitle();
+            fx->addPerson(QStringLiteral("ALBERTI GINO"));
+        });
         FormAna w;
         w.List1->setCurrentRow(0);
         if (how.isEmpty())
@@ -208,6 +212,7 @@ private slots:
         else
             w.findChild<QPushButton *>(how)->click();
         QCOMPARE(modal.shown, QStringList{"FrmAna"});
+        QCOMPARE(seen, title);
         QCOMPARE(items(*w.List1), (QStringList{"ALBERTI GINO", "ROSSI MARIO"}));
         QVERIFY(w.List1->selectedItems().isEmpty());
     }
