@@ -137,8 +137,11 @@ void FormCarica::fillDrives()
     QStringList roots;
     for (const QFileInfo &drive : QDir::drives())
         roots << drive.absoluteFilePath();
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady()) roots << volume.rootPath();
+    // Containers mount single files too; only folders can be browsed.
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir())
+            roots << volume.rootPath();
+    }
     roots.removeDuplicates();
     roots.sort();
     const QSignalBlocker block(Drive1);
