@@ -36,7 +36,8 @@ std::optional<int> deletePerson(const QString &name)
     Transaction t;
     const QVariant id = scalar(
         QStringLiteral("SELECT IdAna FROM Anagrafica WHERE Nome=? ORDER BY rowid LIMIT 1"), {name});
-    if (id.isNull()) return std::nullopt;
+    if (id.isNull())
+        return std::nullopt;
     run(QStringLiteral("DELETE FROM Anagrafica WHERE IdAna=?"), {id});
     t.commit();
     return id.toInt();
@@ -47,7 +48,8 @@ std::optional<Person> findPerson(const QString &name)
     QSqlQuery q = run(QStringLiteral("SELECT IdAna,Nome,DataNas,LuogoNas,Paese,Documento "
                                      "FROM Anagrafica WHERE Nome=? ORDER BY rowid LIMIT 1"),
                       {name});
-    if (!q.next()) return std::nullopt;
+    if (!q.next())
+        return std::nullopt;
     return Person{q.value(0).toInt(), text(q.value(1)), q.value(2),
                   q.value(3),         q.value(4),       q.value(5)};
 }
@@ -85,7 +87,8 @@ std::optional<QVariant> seasonClothing(int idAna, int season)
     QSqlQuery q = run(QStringLiteral("SELECT Vestiario FROM Giocatori WHERE Stagione=? AND "
                                      "IdAna=? ORDER BY IdGio LIMIT 1"),
                       {season, idAna});
-    if (!q.next()) return std::nullopt;
+    if (!q.next())
+        return std::nullopt;
     return q.value(0);
 }
 
@@ -102,7 +105,8 @@ std::optional<MedicalRecord> medicalRecord(int idAna, int season)
     QSqlQuery q = run(QStringLiteral("SELECT Infortuni,Cure FROM Giocatori WHERE Stagione=? AND "
                                      "IdAna=? ORDER BY IdGio LIMIT 1"),
                       {season, idAna});
-    if (!q.next()) return std::nullopt;
+    if (!q.next())
+        return std::nullopt;
     return MedicalRecord{q.value(0), q.value(1)};
 }
 

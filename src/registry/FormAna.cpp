@@ -127,7 +127,8 @@ void FormAna::BtnElimina_Click()
     }
 
     bool enrolled = false;
-    if (!ui::guard([&] { enrolled = data::isEnrolled(name); })) return;
+    if (!ui::guard([&] { enrolled = data::isEnrolled(name); }))
+        return;
     if (enrolled) {
         ui::msgBox(QStringLiteral("Il Giocatore è già inserito in una Stagione"), ui::Information,
                    QStringLiteral("Impossibile eliminarlo"));
@@ -140,7 +141,8 @@ void FormAna::BtnElimina_Click()
         return;
 
     std::optional<int> idAna;
-    if (!ui::guard([&] { idAna = data::deletePerson(name); })) return;
+    if (!ui::guard([&] { idAna = data::deletePerson(name); }))
+        return;
     if (!idAna) {
         ui::msgBox(QStringLiteral("Errore durante l'eliminazione"), ui::Critical, QString());
         return;

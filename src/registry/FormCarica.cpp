@@ -39,7 +39,8 @@ QPushButton *button(const char *name, const QString &caption)
 // Why a folder cannot be opened, in the system's own words; empty when it can.
 QString openFailure(const QString &folder)
 {
-    if (::access(QFile::encodeName(folder).constData(), R_OK | X_OK) == 0) return {};
+    if (::access(QFile::encodeName(folder).constData(), R_OK | X_OK) == 0)
+        return {};
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
@@ -177,7 +178,8 @@ void FormCarica::setDirPath(const QString &path)
 void FormCarica::Drive1_Change()
 {
     const QString root = Drive1->currentText();
-    if (root.isEmpty()) return;
+    if (root.isEmpty())
+        return;
     if (const QString failure = openFailure(root); !failure.isEmpty()) {
         ui::msgBox(failure, ui::Exclamation, QStringLiteral("Errore"));
         showDriveOf(m_dirPath);
@@ -194,7 +196,8 @@ void FormCarica::Dir1_Change()
 
 void FormCarica::Dir1_DblClick(QListWidgetItem *item)
 {
-    if (item) setDirPath(item->data(pathRole).toString());
+    if (item)
+        setDirPath(item->data(pathRole).toString());
 }
 
 void FormCarica::fillFolders()
@@ -237,11 +240,13 @@ void FormCarica::fillFiles()
 void FormCarica::File1_Click()
 {
     const QListWidgetItem *item = File1->currentItem();
-    if (!item || !item->isSelected()) return;
+    if (!item || !item->isSelected())
+        return;
     // filePath() puts one separator between folder and name, also at the root.
     const QString path = QDir(m_dirPath).filePath(item->text());
     const QImage picture = registry::readPicture(path);
-    if (picture.isNull()) return;
+    if (picture.isNull())
+        return;
 
     Picture1->setPixmap(QPixmap::fromImage(picture));
     Picture1->adjustSize();

@@ -31,7 +31,8 @@ QLineEdit *textBox(const char *name, int maxLength = 0)
 {
     auto *box = new QLineEdit;
     box->setObjectName(QLatin1String(name));
-    if (maxLength > 0) box->setMaxLength(maxLength);
+    if (maxLength > 0)
+        box->setMaxLength(maxLength);
     return box;
 }
 
@@ -47,7 +48,8 @@ QPushButton *button(const char *name, const QString &caption)
 void toCapitals(QLineEdit *box)
 {
     const QString upper = box->text().toUpper();
-    if (upper != box->text()) box->setText(upper);
+    if (upper != box->text())
+        box->setText(upper);
 }
 
 QString fourDigits(int number)
@@ -215,7 +217,8 @@ void FrmAna::loadPerson(const QString &name)
             TxtAbb->setEnabled(true);
             LblAbb->setText(clothingCaption + QStringLiteral(" (") + Module1::selectedSeasonName +
                             QStringLiteral(")"));
-            if (!clothing->isNull()) TxtAbb->setPlainText(clothing->toString());
+            if (!clothing->isNull())
+                TxtAbb->setPlainText(clothing->toString());
         }
         showPhoto();
     });
@@ -265,8 +268,10 @@ void FrmAna::changePhoto()
     }
 
     if (!Module1::chosenImagePath.isEmpty()) {
-        if (!storePhoto(Module1::chosenImagePath, file)) return;
-        if (m_openedName.isEmpty()) m_photoStored = true;
+        if (!storePhoto(Module1::chosenImagePath, file))
+            return;
+        if (m_openedName.isEmpty())
+            m_photoStored = true;
         showPhoto();
     }
 }
@@ -293,9 +298,11 @@ bool FrmAna::storePhoto(const QString &source, const QString &target)
 
 void FrmAna::TxtData_LostFocus()
 {
-    if (TxtData->text().isEmpty()) return;
+    if (TxtData->text().isEmpty())
+        return;
     const QDate date = core::parseDate(TxtData->text());
-    if (date.isValid()) TxtData->setText(core::formatDate(date));
+    if (date.isValid())
+        TxtData->setText(core::formatDate(date));
 }
 
 void FrmAna::BtnSalva_Click()
@@ -308,7 +315,8 @@ void FrmAna::BtnSalva_Click()
     toCapitals(TxtNome);
 
     bool taken = false;
-    if (!ui::guard([&] { taken = data::nameTakenByOther(TxtNome->text(), m_number); })) return;
+    if (!ui::guard([&] { taken = data::nameTakenByOther(TxtNome->text(), m_number); }))
+        return;
     if (taken) {
         ui::msgBox(QStringLiteral("Giocatore '") + TxtNome->text() +
                        QStringLiteral("' gia esistente"),
@@ -325,7 +333,8 @@ void FrmAna::BtnSalva_Click()
     toCapitals(TxtPaese);
 
     // An engine error keeps the window open with what the user typed.
-    if (m_modified && !ui::guard([&] { writePerson(); })) return;
+    if (m_modified && !ui::guard([&] { writePerson(); }))
+        return;
     accept();
 }
 
@@ -384,14 +393,16 @@ void FrmAna::BtnMedSan_Click()
 // A window whose person could not be loaded closes as soon as it comes up.
 void FrmAna::Form_Activate()
 {
-    if (TxtId->text().isEmpty() && isVisible()) reject();
+    if (TxtId->text().isEmpty() && isVisible())
+        reject();
 }
 
 // A new person's photo is stored under the predicted number at once; if the person is
 // never written, that file would turn up on the next new person.
 void FrmAna::discardUnsavedPhoto()
 {
-    if (m_photoStored && !m_written) QFile::remove(registry::photoFile(m_number));
+    if (m_photoStored && !m_written)
+        QFile::remove(registry::photoFile(m_number));
     m_photoStored = false;
 }
 

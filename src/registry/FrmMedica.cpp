@@ -91,8 +91,10 @@ void FrmMedica::Carica(int Id, const QString &Nome)
             notFound();
             return;
         }
-        if (!record->injuries.isNull()) TxtInf->setPlainText(record->injuries.toString());
-        if (!record->treatments.isNull()) TxtCure->setPlainText(record->treatments.toString());
+        if (!record->injuries.isNull())
+            TxtInf->setPlainText(record->injuries.toString());
+        if (!record->treatments.isNull())
+            TxtCure->setPlainText(record->treatments.toString());
     });
 }
 

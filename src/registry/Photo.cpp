@@ -16,13 +16,15 @@ QImage readPicture(const QString &path)
 {
     QImageReader reader(path);
     QImage image;
-    if (!reader.read(&image)) return {};
+    if (!reader.read(&image))
+        return {};
     return image;
 }
 
 QSize fitInto(const QSize &natural, const QSize &frame)
 {
-    if (natural.isEmpty()) return {};
+    if (natural.isEmpty())
+        return {};
     return natural.scaled(frame, Qt::KeepAspectRatio);
 }
 

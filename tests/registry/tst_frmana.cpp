@@ -527,8 +527,10 @@ private slots:
             load(w, opened);
             w.BtnFoto->click();
             QVERIFY(QFile::exists(pictures::photo(number)));
-            if (!typedName.isEmpty()) w.TxtNome->setText(typedName);
-            if (closing != "none") w.findChild<QPushButton *>(closing)->click();
+            if (!typedName.isEmpty())
+                w.TxtNome->setText(typedName);
+            if (closing != "none")
+                w.findChild<QPushButton *>(closing)->click();
         }
         QCOMPARE(QFile::exists(pictures::photo(number)), kept);
         if (closing == "BtnSalva")

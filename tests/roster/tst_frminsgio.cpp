@@ -76,7 +76,8 @@ private slots:
     {
         QFETCH(bool, everyoneEnrolled);
         const int id = fx->addPerson(QStringLiteral("ALFA"));
-        if (everyoneEnrolled) fx->enrol(id, 2008, serieA);
+        if (everyoneEnrolled)
+            fx->enrol(id, 2008, serieA);
         const int before = fx->count(QStringLiteral("Giocatori"));
         MsgRecorder msg;
         FrmInsGio w;
