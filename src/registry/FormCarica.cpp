@@ -233,7 +233,7 @@ void FormCarica::fillFiles()
 {
     const QSignalBlocker block(File1);
     File1->clear();
-    // Name filters ignore letter case here, as the pattern does where it comes from.
+    // Letter case does not count: PHOTO.JPG is listed too.
     File1->addItems(QDir(m_dirPath).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name));
 }
 

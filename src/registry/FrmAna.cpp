@@ -291,6 +291,7 @@ bool FrmAna::storePhoto(const QString &source, const QString &target)
     QFile stored(copy);
     if (!stored.rename(target)) {
         ui::showError(stored.errorString());
+        stored.remove();
         return false;
     }
     return true;
