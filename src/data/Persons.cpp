@@ -1,0 +1,121 @@
+#include "data/Persons.h"
+
+#include "data/Sql.h"
+
+namespace data {
+
+namespace {
+// The enrolment row that holds a person's season texts.
+const QString seasonRow = QStringLiteral("SELECT IdGio FROM Giocatori WHERE Stagione=? AND IdAna=? "
+                                         "ORDER BY IdGio LIMIT 1");
+
+bool updated(const QSqlQuery &q)
+{
+    return q.numRowsAffected() > 0;
+}
+} // namespace
+
+QStringList personNames()
+{
+    QStringList names;
+    QSqlQuery q = run(QStringLiteral("SELECT Nome FROM Anagrafica ORDER BY Nome"));
+    while (q.next())
+        names << text(q.value(0));
+    return names;
+}
+
+bool isEnrolled(const QString &name)
+{
+    return exists(QStringLiteral("SELECT 1 FROM Giocatori G,Anagrafica A "
+                                 "WHERE G.IdAna=A.IdAna AND A.Nome=? LIMIT 1"),
+                  {name});
+}
+
+std::optional<int> deletePerson(const QString &name)
+{
+    Transaction t;
+    const QVariant id = scalar(
+        QStringLiteral("SELECT IdAna FROM Anagrafica WHERE Nome=? ORDER BY rowid LIMIT 1"), {name});
+    if (id.isNull())
+        return std::nullopt;
+    run(QStringLiteral("DELETE FROM Anagrafica WHERE IdAna=?"), {id});
+    t.commit();
+    return id.toInt();
+}
+
+std::optional<Person> findPerson(const QString &name)
+{
+    QSqlQuery q = run(QStringLiteral("SELECT IdAna,Nome,DataNas,LuogoNas,Paese,Documento "
+                                     "FROM Anagrafica WHERE Nome=? ORDER BY rowid LIMIT 1"),
+                      {name});
+    if (!q.next())
+        return std::nullopt;
+    return Person{q.value(0).toInt(), text(q.value(1)), q.value(2),
+                  q.value(3),         q.value(4),       q.value(5)};
+}
+
+int nextPersonNumber()
+{
+    return scalar(QStringLiteral("SELECT Max(IdAna) FROM Anagrafica")).toInt() + 1;
+}
+
+bool nameTakenByOther(const QString &name, int idAna)
+{
+    return exists(QStringLiteral("SELECT 1 FROM Anagrafica WHERE IdAna<>? AND Nome=? COLLATE "
+                                 "NOCASE LIMIT 1"),
+                  {idAna, name});
+}
+
+bool updatePerson(const Person &p)
+{
+    QSqlQuery q = run(QStringLiteral("UPDATE Anagrafica SET Nome=?,DataNas=?,LuogoNas=?,Paese=?,"
+                                     "Documento=? WHERE IdAna=?"),
+                      {p.name, p.born, p.place, p.country, p.document, p.idAna});
+    return updated(q);
+}
+
+int insertPerson(const Person &p)
+{
+    QSqlQuery q = run(QStringLiteral("INSERT INTO Anagrafica (Nome,DataNas,LuogoNas,Paese,"
+                                     "Documento) VALUES (?,?,?,?,?)"),
+                      {p.name, p.born, p.place, p.country, p.document});
+    return q.lastInsertId().toInt();
+}
+
+std::optional<QVariant> seasonClothing(int idAna, int season)
+{
+    QSqlQuery q = run(QStringLiteral("SELECT Vestiario FROM Giocatori WHERE Stagione=? AND "
+                                     "IdAna=? ORDER BY IdGio LIMIT 1"),
+                      {season, idAna});
+    if (!q.next())
+        return std::nullopt;
+    return q.value(0);
+}
+
+bool saveSeasonClothing(int idAna, int season, const QVariant &clothing)
+{
+    QSqlQuery q =
+        run(QStringLiteral("UPDATE Giocatori SET Vestiario=? WHERE IdGio=(%1)").arg(seasonRow),
+            {clothing, season, idAna});
+    return updated(q);
+}
+
+std::optional<MedicalRecord> medicalRecord(int idAna, int season)
+{
+    QSqlQuery q = run(QStringLiteral("SELECT Infortuni,Cure FROM Giocatori WHERE Stagione=? AND "
+                                     "IdAna=? ORDER BY IdGio LIMIT 1"),
+                      {season, idAna});
+    if (!q.next())
+        return std::nullopt;
+    return MedicalRecord{q.value(0), q.value(1)};
+}
+
+bool saveMedicalRecord(int idAna, int season, const MedicalRecord &record)
+{
+    QSqlQuery q = run(
+        QStringLiteral("UPDATE Giocatori SET Infortuni=?,Cure=? WHERE IdGio=(%1)").arg(seasonRow),
+        {record.injuries, record.treatments, season, idAna});
+    return updated(q);
+}
+
+} // namespace data

@@ -1,0 +1,31 @@
+#include "registry/Photo.h"
+
+#include "data/Database.h"
+
+#include <QImageReader>
+
+namespace registry {
+
+QString photoFile(int number)
+{
+    return data::photoFolder() + QLatin1Char('/') + QString::number(number) +
+           QStringLiteral(".jpg");
+}
+
+QImage readPicture(const QString &path)
+{
+    QImageReader reader(path);
+    QImage image;
+    if (!reader.read(&image))
+        return {};
+    return image;
+}
+
+QSize fitInto(const QSize &natural, const QSize &frame)
+{
+    if (natural.isEmpty())
+        return {};
+    return natural.scaled(frame, Qt::KeepAspectRatio);
+}
+
+} // namespace registry

@@ -1,0 +1,591 @@
+#include "Pictures.h"
+#include "app/Module1.h"
+#include "registry/FormCarica.h"
+#include "registry/FrmAna.h"
+#include "registry/FrmMedica.h"
+#include "roster/Form1.h"
+#include "support/Fixture.h"
+#include "support/TestMain.h"
+#include "ui/Grid.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+void load(FrmAna &w, const QString &name)
+{
+    QString n = name;
+    w.Carica(n);
+}
+
+// Drives the picker: choose a file of a folder, or ask for the removal.
+void pick(ModalHook &modal, const QString &file)
+{
+    modal.on<FormCarica>([file](FormCarica &p) {
+        if (file.isEmpty()) {
+            p.CmdCancella->click();
+            return;
+        }
+        p.setDirPath(QFileInfo(file).absolutePath());
+        const auto found = p.File1->findItems(QFileInfo(file).fileName(), Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        p.File1->setCurrentItem(found.first());
+        p.CmdOk->click();
+    });
+}
+
+} // namespace
+
+class FrmAnaTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Fixture> fx;
+    int serieA = 0;
+
+    QVariant column(int idAna, const QString &name)
+    {
+        return fx->scalar(QStringLiteral("SELECT %1 FROM Anagrafica WHERE IdAna=?").arg(name),
+                          {idAna});
+    }
+    QString pics() const { return QDir(fx->dir()).filePath(QStringLiteral("scelte")); }
+
+private slots:
+    void init()
+    {
+        fx = std::make_unique<Fixture>();
+        serieA = fx->addChampionship(QStringLiteral("SERIE A"));
+        Module1::selectedSeason = 2008;
+        Module1::selectedSeasonName = QStringLiteral("2008-09");
+        QVERIFY(pictures::writeJpeg(pics() + QStringLiteral("/largo.jpg"), 290, 100, Qt::green));
+        QVERIFY(pictures::writeJpeg(pics() + QStringLiteral("/alto.jpg"), 100, 410, Qt::red));
+    }
+    void cleanup()
+    {
+        QVERIFY(fx->noWindowsLeft());
+        fx.reset();
+    }
+
+    void newPersonGetsThePredictedNumber_data()
+    {
+        QTest::addColumn<int>("greatest");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("empty registry") << 0 << "0001";
+        QTest::newRow("after a gap") << 41 << "0042";
+    }
+    void newPersonGetsThePredictedNumber()
+    {
+        QFETCH(int, greatest);
+        QFETCH(QString, shown);
+        if (greatest > 0)
+            fx->sql(QStringLiteral("INSERT INTO Anagrafica (IdAna,Nome) VALUES (?,'X')"),
+                    {greatest});
+        QDir(QStringLiteral("Dati/Foto")).removeRecursively();
+        FrmAna w;
+        QVERIFY(QDir(QStringLiteral("Dati/Foto")).exists());
+        load(w, QString());
+        QCOMPARE(w.TxtId->text(), shown);
+        QCOMPARE(w.windowTitle(), QStringLiteral("VELMORA - ANAGRAFICA"));
+        QVERIFY(w.BtnMedSan->isHidden());
+        QVERIFY(!w.TxtAbb->isEnabled());
+        QCOMPARE(w.LblAbb->text(), QString());
+
+        w.TxtNome->setText(QStringLiteral("nuovo"));
+        MsgRecorder msg;
+        w.BtnSalva->click();
+        QCOMPARE(msg.texts(), QStringList{"Nuovo GIOCATORE inserito con successo"});
+        QCOMPARE(msg.last().icon, ui::Icon::Information);
+        QCOMPARE(column(greatest + 1, QStringLiteral("Nome")).toString(), QStringLiteral("NUOVO"));
+    }
+
+    // Name, place and country in capitals; an empty date is Null, an empty place empty text.
+    void savesANewPerson_data()
+    {
+        QTest::addColumn<QString>("typedDate");
+        QTest::addColumn<QVariant>("storedDate");
+        QTest::addColumn<QString>("place");
+        QTest::newRow("full") << "1/2/1990" << QVariant("1990-02-01") << "roma";
+        QTest::newRow("empty date and place") << "" << QVariant() << "";
+    }
+    void savesANewPerson()
+    {
+        QFETCH(QString, typedDate);
+        QFETCH(QVariant, storedDate);
+        QFETCH(QString, place);
+        MsgRecorder msg;
+        FrmAna w;
+        load(w, QString());
+        w.TxtNome->setText(QStringLiteral("d'amico luca"));
+        w.TxtData->setText(typedDate);
+        w.TxtLuogo->setText(place);
+        w.TxtPaese->setText(QStringLiteral("italia"));
+        w.TxtDoc->setText(QStringLiteral("ca 12345 b"));
+        w.BtnSalva->click();
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        QCOMPARE(msg.texts(), QStringList{"Nuovo GIOCATORE inserito con successo"});
+        QCOMPARE(fx->count(QStringLiteral("Anagrafica")), 1);
+        QCOMPARE(column(1, QStringLiteral("Nome")).toString(), QStringLiteral("D'AMICO LUCA"));
+        const QVariant born = column(1, QStringLiteral("DataNas"));
+        QCOMPARE(born.isNull(), storedDate.isNull());
+        QCOMPARE(born.toString(), storedDate.toString());
+        const QVariant storedPlace = column(1, QStringLiteral("LuogoNas"));
+        QVERIFY(!storedPlace.isNull());
+        QCOMPARE(storedPlace.toString(), place.toUpper());
+        QCOMPARE(column(1, QStringLiteral("Paese")).toString(), QStringLiteral("ITALIA"));
+        QCOMPARE(column(1, QStringLiteral("Documento")).toString(), QStringLiteral("ca 12345 b"));
+    }
+
+    void loadsAnExistingPerson()
+    {
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"), QStringLiteral("1990-02-01"),
+                                     QVariant(), QStringLiteral("ITALIA"), QStringLiteral("AB1"));
+        FrmAna w;
+        load(w, QStringLiteral("ROSSI MARIO"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("VELMORA - ANAGRAFICA - ROSSI MARIO"));
+        QCOMPARE(w.TxtId->text(), QStringLiteral("%1").arg(id, 4, 10, QLatin1Char('0')));
+        QCOMPARE(w.TxtNome->text(), QStringLiteral("ROSSI MARIO"));
+        QCOMPARE(w.TxtData->text(), QStringLiteral("01/02/1990"));
+        QCOMPARE(w.TxtLuogo->text(), QString());
+        QCOMPARE(w.TxtPaese->text(), QStringLiteral("ITALIA"));
+        QCOMPARE(w.TxtDoc->text(), QStringLiteral("AB1"));
+        QVERIFY(!w.BtnMedSan->isHidden());
+    }
+
+    void saveWithoutChangeWritesNothing()
+    {
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"), QStringLiteral("1990-02-01"),
+                                     QVariant(), QStringLiteral("ITALIA"));
+        MsgRecorder msg;
+        FrmAna w;
+        load(w, QStringLiteral("ROSSI MARIO"));
+        w.BtnSalva->click();
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        QVERIFY(msg.calls.isEmpty());
+        // A write would have turned the Null place into empty text.
+        QVERIFY(column(id, QStringLiteral("LuogoNas")).isNull());
+    }
+
+    void smallLettersAreWrittenInCapitals()
+    {
+        const int id = fx->addPerson(QStringLiteral("rossi mario"));
+        MsgRecorder msg;
+        FrmAna w;
+        load(w, QStringLiteral("rossi mario"));
+        w.BtnSalva->click();
+        QCOMPARE(msg.texts(), QStringList{"GIOCATORE modificato con successo"});
+        QCOMPARE(column(id, QStringLiteral("Nome")).toString(), QStringLiteral("ROSSI MARIO"));
+    }
+
+    void nameMustBeUnique_data()
+    {
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("another person's name") << "ROSSI MARIO"
+                                               << "bianchi anna" << true;
+        QTest::newRow("new person, taken name") << ""
+                                                << "Bianchi Anna" << true;
+        QTest::newRow("own name kept") << "ROSSI MARIO"
+                                       << "ROSSI MARIO" << false;
+    }
+    void nameMustBeUnique()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, typed);
+        QFETCH(bool, refused);
+        fx->addPerson(QStringLiteral("BIANCHI ANNA"));
+        fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        MsgRecorder msg;
+        FrmAna w;
+        load(w, opened);
+        w.TxtNome->setText(typed);
+        w.TxtDoc->setText(QStringLiteral("X9"));
+        w.BtnSalva->click();
+        QCOMPARE(w.TxtNome->text(), typed.toUpper());
+        if (refused) {
+            QCOMPARE(msg.texts(), QStringList{"Giocatore 'BIANCHI ANNA' gia esistente"});
+            QCOMPARE(msg.last().icon, ui::Icon::Critical);
+            QCOMPARE(msg.last().title, QString());
+            QCOMPARE(w.result(), int(QDialog::Rejected));
+            QCOMPARE(fx->count(QStringLiteral("Anagrafica"), QStringLiteral("Documento='X9'")), 0);
+        } else {
+            QCOMPARE(msg.texts(), QStringList{"GIOCATORE modificato con successo"});
+            QCOMPARE(fx->count(QStringLiteral("Anagrafica"), QStringLiteral("Documento='X9'")), 1);
+        }
+        QCOMPARE(fx->count(QStringLiteral("Anagrafica")), 2);
+    }
+
+    void refusesEmptyNameAndInvalidDate_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("empty name") << ""
+                                    << ""
+                                    << "Inserire NOME del Giocatore"
+                                    << "TxtNome";
+        QTest::newRow("impossible date") << "ROSSI MARIO"
+                                         << "31/02/1990"
+                                         << "DATA non valida"
+                                         << "TxtData";
+        QTest::newRow("not a date") << "ROSSI MARIO"
+                                    << "ieri"
+                                    << "DATA non valida"
+                                    << "TxtData";
+    }
+    void refusesEmptyNameAndInvalidDate()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, date);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        MsgRecorder msg;
+        FrmAna w;
+        load(w, QString());
+        w.TxtNome->setText(name);
+        w.TxtData->setText(date);
+        w.BtnSalva->click();
+        QCOMPARE(msg.texts(), QStringList{message});
+        QCOMPARE(msg.last().icon, ui::Icon::Exclamation);
+        QCOMPARE(msg.last().title, QString());
+        QCOMPARE(w.focusWidget()->objectName(), focus);
+        QCOMPARE(w.result(), int(QDialog::Rejected));
+        QCOMPARE(fx->count(QStringLiteral("Anagrafica")), 0);
+    }
+
+    void dateIsRewrittenOnLeavingTheBox_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("short form") << "1/2/1990"
+                                    << "01/02/1990";
+        QTest::newRow("two-digit year") << "5.6.85"
+                                        << "05/06/1985";
+        QTest::newRow("not a date stays") << "ieri"
+                                          << "ieri";
+    }
+    void dateIsRewrittenOnLeavingTheBox()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        FrmAna w;
+        load(w, QString());
+        w.TxtData->setText(typed);
+        w.TxtData_LostFocus();
+        QCOMPARE(w.TxtData->text(), shown);
+    }
+
+    // Clothing and the medical card exist only for a person enrolled in the selected season.
+    void clothingOnlyWhenEnrolledInTheSeason_data()
+    {
+        QTest::addColumn<int>("enrolledIn");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("enrolled") << 2008 << 2008 << true;
+        QTest::newRow("other season") << 2007 << 2008 << false;
+        QTest::newRow("no season selected") << 2008 << 0 << false;
+    }
+    void clothingOnlyWhenEnrolledInTheSeason()
+    {
+        QFETCH(int, enrolledIn);
+        QFETCH(int, selected);
+        QFETCH(bool, enabled);
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        const int idGio = fx->enrol(id, enrolledIn, serieA);
+        fx->sql(QStringLiteral("UPDATE Giocatori SET Vestiario='2 tute' WHERE IdGio=?"), {idGio});
+        Module1::selectedSeason = selected;
+        Module1::selectedSeasonName = selected ? QStringLiteral("2008-09") : QString();
+        FrmAna w;
+        load(w, QStringLiteral("ROSSI MARIO"));
+        QCOMPARE(w.TxtAbb->isEnabled(), enabled);
+        QCOMPARE(w.BtnMedSan->isEnabled(), enabled);
+        QVERIFY(!w.BtnMedSan->isHidden());
+        QCOMPARE(w.LblAbb->text(),
+                 enabled ? QStringLiteral("VESTIARIO CONSEGNATO (2008-09)") : QString());
+        QCOMPARE(w.TxtAbb->toPlainText(), enabled ? QStringLiteral("2 tute") : QString());
+    }
+
+    void savesClothingOnTheSeasonsFirstRow_data()
+    {
+        QTest::addColumn<QString>("clothing");
+        QTest::newRow("text with line breaks") << "2 tute\n1 borsa";
+        QTest::newRow("empty is Null") << "";
+    }
+    void savesClothingOnTheSeasonsFirstRow()
+    {
+        QFETCH(QString, clothing);
+        const int coppa = fx->addChampionship(QStringLiteral("COPPA"));
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        const int first = fx->enrol(id, 2008, coppa);
+        const int second = fx->enrol(id, 2008, serieA);
+        fx->sql(QStringLiteral("UPDATE Giocatori SET Vestiario='vecchio'"));
+        MsgRecorder msg;
+        FrmAna w;
+        load(w, QStringLiteral("ROSSI MARIO"));
+        w.TxtAbb->setPlainText(clothing);
+        w.BtnSalva->click();
+        QCOMPARE(msg.texts(), QStringList{"GIOCATORE modificato con successo"});
+        const QVariant stored =
+            fx->scalar(QStringLiteral("SELECT Vestiario FROM Giocatori WHERE IdGio=?"), {first});
+        QCOMPARE(stored.isNull(), clothing.isEmpty());
+        QCOMPARE(stored.toString(), clothing);
+        QCOMPARE(
+            fx->scalar(QStringLiteral("SELECT Vestiario FROM Giocatori WHERE IdGio=?"), {second})
+                .toString(),
+            QStringLiteral("vecchio"));
+    }
+
+    void rowsVanishedBeforeSaving_data()
+    {
+        QTest::addColumn<QString>("vanished");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("storedName");
+        QTest::newRow("person") << "Anagrafica"
+                                << "Errore"
+                                << ""
+                                << "";
+        QTest::newRow("enrolment") << "Giocatori"
+                                   << "Durante lettura vestiario"
+                                   << "Errore"
+                                   << "ROSSI MARIA";
+    }
+    void rowsVanishedBeforeSaving()
+    {
+        QFETCH(QString, vanished);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(QString, storedName);
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        fx->enrol(id, 2008, serieA);
+        MsgRecorder msg;
+        FrmAna w;
+        load(w, QStringLiteral("ROSSI MARIO"));
+        fx->sql(QStringLiteral("DELETE FROM ") + vanished);
+        w.TxtNome->setText(QStringLiteral("ROSSI MARIA"));
+        w.TxtAbb->setPlainText(QStringLiteral("2 tute"));
+        w.BtnSalva->click();
+        QCOMPARE(msg.texts(), QStringList{message});
+        QCOMPARE(msg.last().title, title);
+        QCOMPARE(msg.last().icon, ui::Icon::None);
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        QCOMPARE(column(id, QStringLiteral("Nome")).toString(), storedName);
+        QCOMPARE(fx->count(QStringLiteral("Anagrafica")), storedName.isEmpty() ? 0 : 1);
+    }
+
+    void unknownNameClosesTheWindowWhenShown()
+    {
+        fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        MsgRecorder msg;
+        FrmAna w;
+        load(w, QStringLiteral("NESSUNO"));
+        QCOMPARE(msg.texts(), QStringList{"Errore durante l'apertura"});
+        QCOMPARE(msg.last().icon, ui::Icon::Critical);
+        QCOMPARE(msg.last().title, QString());
+        QCOMPARE(w.TxtId->text(), QString());
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QCoreApplication::processEvents();
+        QVERIFY(!w.isVisible());
+    }
+
+    // The photo fills the largest 145 x 205 box that keeps its proportions.
+    void photoKeepsProportions_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("shown");
+        QTest::newRow("wide") << "largo.jpg" << QSize(145, 50);
+        QTest::newRow("tall") << "alto.jpg" << QSize(50, 205);
+    }
+    void photoKeepsProportions()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, shown);
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        QVERIFY(QDir().mkpath(QStringLiteral("Dati/Foto")));
+        QVERIFY(QFile::copy(pics() + QLatin1Char('/') + file, pictures::photo(id)));
+        FrmAna w;
+        load(w, QStringLiteral("ROSSI MARIO"));
+        QCOMPARE(w.Image1->size(), shown);
+        QCOMPARE(w.Image1->pos(), QPoint(0, 0));
+        QVERIFY(!w.Image1->pixmap().isNull());
+        QCOMPARE(w.Image2->size(), QSize(145, 205));
+        QCOMPARE(w.Image2->toolTip(), QStringLiteral("Click x inserire FOTO"));
+    }
+
+    void choosingReplacesThePhotoWithoutAQuestion_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("button") << "BtnFoto";
+        QTest::newRow("photo frame") << "Image2";
+    }
+    void choosingReplacesThePhotoWithoutAQuestion()
+    {
+        QFETCH(QString, how);
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        QVERIFY(pictures::writeJpeg(pictures::photo(id), 30, 30));
+        MsgRecorder msg;
+        ModalHook modal;
+        pick(modal, pics() + QStringLiteral("/largo.jpg"));
+        FrmAna w;
+        load(w, QStringLiteral("ROSSI MARIO"));
+        if (how == "BtnFoto")
+            w.BtnFoto->click();
+        else
+            QTest::mouseClick(w.Image2, Qt::LeftButton);
+        QCOMPARE(modal.shown, QStringList{"FormCarica"});
+        QVERIFY(msg.calls.isEmpty());
+        QCOMPARE(pictures::sizeOf(pictures::photo(id)), QSize(290, 100));
+        QCOMPARE(w.Image1->size(), QSize(145, 50));
+        QVERIFY(!QFile::exists(pictures::photo(id) + QStringLiteral(".new")));
+        // Photo changes are not saving: the person's data stays unmodified.
+        w.BtnSalva->click();
+        QVERIFY(msg.calls.isEmpty());
+    }
+
+    // Choosing the very file that is the person's photo must not lose it.
+    void choosingTheOwnPhotoKeepsIt()
+    {
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        QVERIFY(pictures::writeJpeg(pictures::photo(id), 30, 40));
+        ModalHook modal;
+        pick(modal, QDir(fx->dir()).filePath(pictures::photo(id)));
+        FrmAna w;
+        load(w, QStringLiteral("ROSSI MARIO"));
+        w.BtnFoto->click();
+        QCOMPARE(pictures::sizeOf(pictures::photo(id)), QSize(30, 40));
+    }
+
+    void removingThePhotoAsksFirst_data()
+    {
+        QTest::addColumn<ui::Answer>("answer");
+        QTest::newRow("yes") << ui::Answer::Yes;
+        QTest::newRow("no") << ui::Answer::No;
+    }
+    void removingThePhotoAsksFirst()
+    {
+        QFETCH(ui::Answer, answer);
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        QVERIFY(pictures::writeJpeg(pictures::photo(id), 30, 30));
+        MsgRecorder msg;
+        msg.answers = {answer};
+        ModalHook modal;
+        pick(modal, QString());
+        FrmAna w;
+        load(w, QStringLiteral("ROSSI MARIO"));
+        w.BtnFoto->click();
+        QCOMPARE(msg.texts(), QStringList{"Eliminare FOTO ?"});
+        QCOMPARE(msg.last().title, QStringLiteral("CONFERMA"));
+        QCOMPARE(msg.last().icon, ui::Icon::Question);
+        QCOMPARE(msg.last().buttons, ui::Buttons::YesNo);
+        const bool removed = answer == ui::Answer::Yes;
+        QCOMPARE(QFile::exists(pictures::photo(id)), !removed);
+        QCOMPARE(w.Image1->pixmap().isNull(), removed);
+    }
+
+    // A new person's photo stays only if the person is written; an existing person's
+    // photo change is not undone by ANNULLA.
+    void photoOfUnsavedNewPersonIsDiscarded_data()
+    {
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("typedName");
+        QTest::addColumn<QString>("closing");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("new, annulla") << ""
+                                      << "NUOVO"
+                                      << "BtnAnnulla" << false;
+        QTest::newRow("new, window discarded") << ""
+                                               << ""
+                                               << "none" << false;
+        QTest::newRow("new, saved") << ""
+                                    << "NUOVO"
+                                    << "BtnSalva" << true;
+        QTest::newRow("existing, annulla") << "ROSSI MARIO"
+                                           << ""
+                                           << "BtnAnnulla" << true;
+    }
+    void photoOfUnsavedNewPersonIsDiscarded()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, typedName);
+        QFETCH(QString, closing);
+        QFETCH(bool, kept);
+        fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        const int number = opened.isEmpty() ? 2 : 1;
+        MsgRecorder msg;
+        ModalHook modal;
+        pick(modal, pics() + QStringLiteral("/alto.jpg"));
+        {
+            FrmAna w;
+            load(w, opened);
+            w.BtnFoto->click();
+            QVERIFY(QFile::exists(pictures::photo(number)));
+            if (!typedName.isEmpty())
+                w.TxtNome->setText(typedName);
+            if (closing != "none")
+                w.findChild<QPushButton *>(closing)->click();
+        }
+        QCOMPARE(QFile::exists(pictures::photo(number)), kept);
+        if (closing == "BtnSalva")
+            QCOMPARE(column(number, QStringLiteral("Nome")).toString(), typedName);
+    }
+
+    void medicalCardOpensForThePerson()
+    {
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        fx->enrol(id, 2008, serieA);
+        ModalHook modal;
+        QString title;
+        modal.on<FrmMedica>([&](FrmMedica &card) { title = card.windowTitle(); });
+        FrmAna w;
+        load(w, QStringLiteral("ROSSI MARIO"));
+        w.TxtNome->setText(QStringLiteral("ROSSI M."));
+        w.BtnMedSan->click();
+        QCOMPARE(modal.shown, QStringList{"FrmMedica"});
+        QCOMPARE(title, QStringLiteral("SCHEDA MEDICO-SANITARIA - ROSSI M. (2008-09)"));
+    }
+
+    // " &ANAGRAFICA" and the roster's double click hand the card's player to the editor.
+    void mainWindowOpensTheEditor_data()
+    {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("button") << false;
+        QTest::newRow("double click") << true;
+    }
+    void mainWindowOpensTheEditor()
+    {
+        QFETCH(bool, doubleClick);
+        fx->addSeason(2008);
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        fx->enrol(id, 2008, serieA);
+        MsgRecorder msg;
+        ModalHook modal;
+        QString title;
+        modal.on<FrmAna>([&](FrmAna &w) {
+            title = w.windowTitle();
+            w.TxtNome->setText(QStringLiteral("ROSSI MARIA"));
+            w.BtnSalva->click();
+        });
+        Form1 main;
+        main.Fgrid->SetRow(1);
+        main.Fgrid_Click();
+        if (doubleClick)
+            main.Fgrid_DblClick();
+        else
+            main.BtnAna->click();
+        QCOMPARE(modal.shown, QStringList{"FrmAna"});
+        QCOMPARE(title, QStringLiteral("VELMORA - ANAGRAFICA - ROSSI MARIO"));
+        QCOMPARE(msg.texts(), QStringList{"GIOCATORE modificato con successo"});
+        QCOMPARE(main.Fgrid->TextMatrix(1, 2), QStringLiteral("ROSSI MARIA"));
+    }
+};
+
+VELMORA_TEST(FrmAnaTest)
+#include "tst_frmana.moc"
