@@ -19,9 +19,13 @@ QList<Candidate> enrolmentCandidates(int season, int camp)
 
 int enrol(int idAna, int season, int camp)
 {
-    QSqlQuery q = run(QStringLiteral("INSERT INTO Giocatori (IdAna,Stagione,Camp) VALUES (?,?,?)"),
-                      {idAna, season, camp});
-    return q.lastInsertId().toInt();
+    // IdGio is given explicitly so that a store made by other tools, where it is no row
+    // key, still numbers its players.
+    return scalar(QStringLiteral("INSERT INTO Giocatori (IdGio,IdAna,Stagione,Camp) VALUES "
+                                 "((SELECT IFNULL(Max(IdGio),0)+1 FROM Giocatori),?,?,?) "
+                                 "RETURNING IdGio"),
+                  {idAna, season, camp})
+        .toInt();
 }
 
 } // namespace data

@@ -76,10 +76,13 @@ bool updatePerson(const Person &p)
 
 int insertPerson(const Person &p)
 {
-    QSqlQuery q = run(QStringLiteral("INSERT INTO Anagrafica (Nome,DataNas,LuogoNas,Paese,"
-                                     "Documento) VALUES (?,?,?,?,?)"),
-                      {p.name, p.born, p.place, p.country, p.document});
-    return q.lastInsertId().toInt();
+    // The number is given explicitly, greatest + 1, so that the photo stored under the
+    // predicted number follows the person even in a store whose IdAna is no row key.
+    return scalar(QStringLiteral("INSERT INTO Anagrafica (IdAna,Nome,DataNas,LuogoNas,Paese,"
+                                 "Documento) VALUES ((SELECT IFNULL(Max(IdAna),0)+1 FROM "
+                                 "Anagrafica),?,?,?,?,?) RETURNING IdAna"),
+                  {p.name, p.born, p.place, p.country, p.document})
+        .toInt();
 }
 
 std::optional<QVariant> seasonClothing(int idAna, int season)

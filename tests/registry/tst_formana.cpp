@@ -4,6 +4,7 @@
 #include "roster/Form1.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
+#include "support/Widgets.h"
 #include "ui/Grid.h"
 
 #include <QListWidget>
@@ -13,14 +14,6 @@
 #include <memory>
 
 namespace {
-
-QStringList items(const QListWidget &list)
-{
-    QStringList names;
-    for (int i = 0; i < list.count(); ++i)
-        names << list.item(i)->text();
-    return names;
-}
 
 void makePhoto(int idAna)
 {
@@ -64,7 +57,7 @@ private slots:
         FormAna w;
         QCOMPARE(w.windowTitle(), title);
         names.sort();
-        QCOMPARE(items(*w.List1), names);
+        QCOMPARE(entries(*w.List1), names);
         QVERIFY(w.List1->selectedItems().isEmpty());
     }
 
@@ -118,7 +111,7 @@ private slots:
         QCOMPARE(fx->count(QStringLiteral("Anagrafica")), 1);
         QVERIFY(!photoExists(gone));
         QVERIFY(photoExists(keep));
-        QCOMPARE(items(*w.List1), QStringList{"BIANCHI ANNA"});
+        QCOMPARE(entries(*w.List1), QStringList{"BIANCHI ANNA"});
         QCOMPARE(w.windowTitle(), QStringLiteral("VELMORA - ANAGRAFICA (1 giocatore)"));
     }
 
@@ -177,7 +170,7 @@ private slots:
         QCOMPARE(msg.last().icon, ui::Icon::Critical);
         QCOMPARE(msg.last().title, QString());
         // The list is left as it was.
-        QCOMPARE(items(*w.List1), QStringList{"ROSSI MARIO"});
+        QCOMPARE(entries(*w.List1), QStringList{"ROSSI MARIO"});
     }
 
     // The editor gets the selected name, or none for a new person; the list is read again
@@ -213,7 +206,7 @@ private slots:
             w.findChild<QPushButton *>(how)->click();
         QCOMPARE(modal.shown, QStringList{"FrmAna"});
         QCOMPARE(seen, title);
-        QCOMPARE(items(*w.List1), (QStringList{"ALBERTI GINO", "ROSSI MARIO"}));
+        QCOMPARE(entries(*w.List1), (QStringList{"ALBERTI GINO", "ROSSI MARIO"}));
         QVERIFY(w.List1->selectedItems().isEmpty());
     }
 

@@ -3,6 +3,7 @@
 #include "registry/FormCarica.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
+#include "support/Widgets.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,14 +16,6 @@
 #include <memory>
 
 namespace {
-
-QStringList items(const QListWidget &list)
-{
-    QStringList names;
-    for (int i = 0; i < list.count(); ++i)
-        names << list.item(i)->text();
-    return names;
-}
 
 void clickFile(FormCarica &w, const QString &name)
 {
@@ -89,7 +82,7 @@ private slots:
         FormCarica w;
         openFolder(w, QStringLiteral("foto"));
         QCOMPARE(w.dirPath(), QDir(pics).canonicalPath());
-        QCOMPARE(items(*w.File1), (QStringList{"MAIUSCOLO.JPG", "alto.jpg", "largo.jpg"}));
+        QCOMPARE(entries(*w.File1), (QStringList{"MAIUSCOLO.JPG", "alto.jpg", "largo.jpg"}));
     }
 
     // The preview fills the largest 161 x 233 box that keeps the picture's proportions.
@@ -188,7 +181,7 @@ private slots:
         {
             FormCarica w;
             QCOMPARE(w.dirPath(), QDir(pics).canonicalPath());
-            QCOMPARE(items(*w.File1), (QStringList{"alto.jpg", "largo.jpg"}));
+            QCOMPARE(entries(*w.File1), (QStringList{"alto.jpg", "largo.jpg"}));
         }
         QVERIFY(QDir(pics).removeRecursively());
         FormCarica w;
@@ -223,7 +216,7 @@ private slots:
         w.CmdReset->click();
         QCOMPARE(w.dirPath(), QStringLiteral("/"));
         QCOMPARE(w.Drive1->currentText(), QStringLiteral("/"));
-        QVERIFY(items(*w.Dir1).contains(QStringLiteral("/")));
+        QVERIFY(entries(*w.Dir1).contains(QStringLiteral("/")));
     }
 
     void driveThatCannotBeOpenedIsReported()

@@ -2,6 +2,7 @@
 #include "roster/Form1.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
+#include "support/Widgets.h"
 #include "ui/Grid.h"
 
 #include <QComboBox>
@@ -12,24 +13,6 @@
 #include <QTest>
 
 #include <memory>
-
-namespace {
-QStringList column(const Grid *grid, int col)
-{
-    QStringList cells;
-    for (int r = 1; r < grid->Rows(); ++r)
-        cells << grid->TextMatrix(r, col);
-    return cells;
-}
-
-QStringList items(const QComboBox *combo)
-{
-    QStringList list;
-    for (int i = 0; i < combo->count(); ++i)
-        list << combo->itemText(i);
-    return list;
-}
-} // namespace
 
 class Form1Test : public QObject {
     Q_OBJECT
@@ -51,11 +34,11 @@ private slots:
         fx->addChampionship(QStringLiteral("Coppa Italia"));
 
         Form1 form;
-        QCOMPARE(items(form.ComboStag), (QStringList{"1999-00", "2008-09", "2009-10"}));
+        QCOMPARE(entries(*form.ComboStag), (QStringList{"1999-00", "2008-09", "2009-10"}));
         QCOMPARE(form.ComboStag->currentText(), QStringLiteral("2009-10"));
         QCOMPARE(Module1::selectedSeasonName, QStringLiteral("2009-10"));
         QCOMPARE(Module1::selectedSeason, 2009);
-        QCOMPARE(items(form.ComboCamp), (QStringList{"Serie D", "Coppa Italia"}));
+        QCOMPARE(entries(*form.ComboCamp), (QStringList{"Serie D", "Coppa Italia"}));
         QCOMPARE(form.ComboCamp->currentIndex(), 0);
         QCOMPARE(form.ComboIdCamp->currentText(), QString::number(serieD));
         QCOMPARE(Module1::selectedChampionshipName, QStringLiteral("Serie D"));
@@ -110,7 +93,7 @@ private slots:
         }
         Form1 form;
         form.findChild<QRadioButton *>(option)->click();
-        QCOMPARE(column(form.Fgrid, 2), names);
+        QCOMPARE(entries(*form.Fgrid, 2), names);
     }
 
     void rosterRowShowsThePlayer()
@@ -151,16 +134,16 @@ private slots:
         fx->enrol(fx->addPerson(QStringLiteral("ALTRO")), 2009, b);
 
         Form1 form;
-        QCOMPARE(column(form.Fgrid, 2), QStringList{"NUOVO"});
+        QCOMPARE(entries(*form.Fgrid, 2), QStringList{"NUOVO"});
         form.ComboStag->setCurrentIndex(0);
         QCOMPARE(Module1::selectedSeason, 2009);
-        QCOMPARE(column(form.Fgrid, 2), QStringList{"VECCHIO"});
+        QCOMPARE(entries(*form.Fgrid, 2), QStringList{"VECCHIO"});
         form.ComboCamp->setCurrentIndex(1);
         QCOMPARE(Module1::selectedChampionship, b);
         QCOMPARE(form.ComboIdCamp->currentText(), QString::number(b));
-        QCOMPARE(column(form.Fgrid, 2), QStringList{"ALTRO"});
+        QCOMPARE(entries(*form.Fgrid, 2), QStringList{"ALTRO"});
         form.ComboStag->setCurrentIndex(1);
-        QCOMPARE(column(form.Fgrid, 2), QStringList{"GIOVANE"});
+        QCOMPARE(entries(*form.Fgrid, 2), QStringList{"GIOVANE"});
     }
 
     void emptyRosterButtonsReport()

@@ -3,6 +3,7 @@
 #include "roster/FrmInsGio.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
+#include "support/Widgets.h"
 #include "ui/Grid.h"
 
 #include <QComboBox>
@@ -10,18 +11,6 @@
 #include <QTest>
 
 #include <memory>
-
-namespace {
-
-QStringList entries(const QComboBox &box)
-{
-    QStringList list;
-    for (int i = 0; i < box.count(); ++i)
-        list << box.itemText(i);
-    return list;
-}
-
-} // namespace
 
 class FrmInsGioTest : public QObject {
     Q_OBJECT

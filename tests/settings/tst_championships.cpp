@@ -1,17 +1,14 @@
-#include "Lists.h"
-
 #include "data/Sql.h"
 #include "settings/FrmCampionati.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
+#include "support/Widgets.h"
 
 #include <QListWidget>
 #include <QSqlQuery>
 #include <QTest>
 
 #include <memory>
-
-using namespace settingstest;
 
 namespace {
 

@@ -1,17 +1,14 @@
-#include "Lists.h"
-
 #include "core/Dates.h"
 #include "settings/FrmStagioni.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
+#include "support/Widgets.h"
 
 #include <QComboBox>
 #include <QListWidget>
 #include <QTest>
 
 #include <memory>
-
-using namespace settingstest;
 
 namespace {
 

@@ -1,5 +1,3 @@
-#include "Lists.h"
-
 #include "app/Module1.h"
 #include "core/Dates.h"
 #include "roster/Form1.h"
@@ -7,6 +5,7 @@
 #include "settings/FrmStagioni.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
+#include "support/Widgets.h"
 #include "ui/Grid.h"
 
 #include <QAction>
@@ -16,8 +15,6 @@
 #include <QTest>
 
 #include <memory>
-
-using namespace settingstest;
 
 // The main window's "Impostazioni" menu: what its selectors show once a window has closed.
 class SettingsMenuTest : public QObject {

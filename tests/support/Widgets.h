@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ui/Grid.h"
+
 #include <QComboBox>
 #include <QListWidget>
 #include <QStringList>
 
-namespace settingstest {
+// Reading lists and grids the way a user sees them.
 
 inline QStringList entries(const QListWidget &list)
 {
@@ -32,4 +34,11 @@ inline bool select(QListWidget &list, const QString &text)
     return true;
 }
 
-} // namespace settingstest
+// The cells of one grid column below the header row.
+inline QStringList entries(const Grid &grid, int col)
+{
+    QStringList cells;
+    for (int r = 1; r < grid.Rows(); ++r)
+        cells << grid.TextMatrix(r, col);
+    return cells;
+}
