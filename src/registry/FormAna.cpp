@@ -3,6 +3,7 @@
 #include "data/Persons.h"
 #include "registry/FrmAna.h"
 #include "registry/Photo.h"
+#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
 
@@ -15,14 +16,6 @@ namespace {
 
 const QString designTitle = QStringLiteral("VELMORA - ANAGRAFICA");
 const QString selectFirst = QStringLiteral("Selezionare prima un GIOCATORE");
-
-QPushButton *button(const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QString countText(int count)
 {
@@ -44,10 +37,10 @@ FormAna::FormAna(QWidget *parent) : QDialog(parent)
     List1->setFont(bold);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setMinimumSize(ui::px(4500), ui::px(6000));
-    BtnApri = button("BtnApri", QStringLiteral("&APRI"));
-    BtnElimina = button("BtnElimina", QStringLiteral("&ELIMINA"));
-    BtnNuovo = button("BtnNuovo", QStringLiteral("Nuovo &GIOCATORE"));
-    BtnChiudi = button("BtnChiudi", QStringLiteral("&CHIUDI"));
+    BtnApri = ui::button("BtnApri", QStringLiteral("&APRI"));
+    BtnElimina = ui::button("BtnElimina", QStringLiteral("&ELIMINA"));
+    BtnNuovo = ui::button("BtnNuovo", QStringLiteral("Nuovo &GIOCATORE"));
+    BtnChiudi = ui::button("BtnChiudi", QStringLiteral("&CHIUDI"));
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(List1, 0, 0, 3, 1);

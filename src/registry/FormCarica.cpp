@@ -2,6 +2,7 @@
 
 #include "app/Module1.h"
 #include "registry/Photo.h"
+#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
 
@@ -27,14 +28,6 @@ namespace {
 
 const QSize previewFrame(161, 233);
 constexpr int pathRole = Qt::UserRole;
-
-QPushButton *button(const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 // Why a folder cannot be opened, in the system's own words; empty when it can.
 QString openFailure(const QString &folder)
@@ -86,10 +79,10 @@ void FormCarica::buildWindow()
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->hide();
 
-    CmdAnnulla = button("CmdAnnulla", QStringLiteral("&Annulla"));
-    CmdCancella = button("CmdCancella", QStringLiteral("&Cancella"));
-    CmdReset = button("CmdReset", QStringLiteral("&Reset"));
-    CmdOk = button("CmdOk", QStringLiteral("&Ok"));
+    CmdAnnulla = ui::button("CmdAnnulla", QStringLiteral("&Annulla"));
+    CmdCancella = ui::button("CmdCancella", QStringLiteral("&Cancella"));
+    CmdReset = ui::button("CmdReset", QStringLiteral("&Reset"));
+    CmdOk = ui::button("CmdOk", QStringLiteral("&Ok"));
     CmdOk->setEnabled(false);
 
     auto *layout = new QGridLayout(this);

@@ -9,6 +9,7 @@
 #include "registry/FormCarica.h"
 #include "registry/FrmMedica.h"
 #include "registry/Photo.h"
+#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
 
@@ -34,14 +35,6 @@ QLineEdit *textBox(const char *name, int maxLength = 0)
     if (maxLength > 0)
         box->setMaxLength(maxLength);
     return box;
-}
-
-QPushButton *button(const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
 }
 
 // Capitals, written back only when they change the text: a change counts as a change.
@@ -107,11 +100,11 @@ void FrmAna::buildWindow()
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->hide();
 
-    BtnMedSan = button("BtnMedSan", QStringLiteral("&SCHEDA Medico-Sanitaria"));
+    BtnMedSan = ui::button("BtnMedSan", QStringLiteral("&SCHEDA Medico-Sanitaria"));
     BtnMedSan->hide();
-    BtnFoto = button("BtnFoto", QStringLiteral("-> &FOTO"));
-    BtnAnnulla = button("BtnAnnulla", QStringLiteral("&ANNULLA"));
-    BtnSalva = button("BtnSalva", QStringLiteral("&SALVA"));
+    BtnFoto = ui::button("BtnFoto", QStringLiteral("-> &FOTO"));
+    BtnAnnulla = ui::button("BtnAnnulla", QStringLiteral("&ANNULLA"));
+    BtnSalva = ui::button("BtnSalva", QStringLiteral("&SALVA"));
 
     auto *fields = new QGridLayout;
     const std::pair<const char *, QLineEdit *> lines[] = {

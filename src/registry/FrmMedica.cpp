@@ -3,6 +3,7 @@
 #include "app/Module1.h"
 #include "data/Persons.h"
 #include "data/Sql.h"
+#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
 
@@ -30,14 +31,6 @@ QPlainTextEdit *textBox(const char *name)
     return box;
 }
 
-QPushButton *button(const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 FrmMedica::FrmMedica(QWidget *parent) : QDialog(parent)
@@ -51,8 +44,8 @@ FrmMedica::FrmMedica(QWidget *parent) : QDialog(parent)
     LblCure = new QLabel(QStringLiteral("CURE"));
     LblCure->setObjectName(QStringLiteral("LblCure"));
     TxtCure = textBox("TxtCure");
-    BtnAnnulla = button("BtnAnnulla", QStringLiteral("&ANNULLA"));
-    BtnSalva = button("BtnSalva", QStringLiteral("&SALVA"));
+    BtnAnnulla = ui::button("BtnAnnulla", QStringLiteral("&ANNULLA"));
+    BtnSalva = ui::button("BtnSalva", QStringLiteral("&SALVA"));
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(LblInf, 0, 0);

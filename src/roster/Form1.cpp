@@ -12,6 +12,7 @@
 #include "roster/FrmInsGio.h"
 #include "settings/FrmCampionati.h"
 #include "settings/FrmStagioni.h"
+#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 #include "ui/Twips.h"
@@ -31,21 +32,6 @@ namespace {
 
 const QString noPlayers = QStringLiteral("Nessun GIOCATORE inserito in questa stagione/campionato");
 
-template <typename W>
-W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QPushButton *button(const char *name, const QString &caption, const QString &tip = {})
-{
-    auto *b = named(new QPushButton(caption), name);
-    if (!tip.isEmpty())
-        b->setToolTip(tip);
-    return b;
-}
-
 } // namespace
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent)
@@ -61,12 +47,12 @@ void Form1::buildMenus()
 {
     mnuImpostazioni = menuBar()->addMenu(QStringLiteral("&Impostazioni"));
     mnuImpostazioni->setObjectName(QStringLiteral("mnuImpostazioni"));
-    mnuStag = named(mnuImpostazioni->addAction(QStringLiteral("&Stagioni")), "mnuStag");
-    mnuCamp = named(mnuImpostazioni->addAction(QStringLiteral("&Campionati")), "mnuCamp");
+    mnuStag = ui::named(mnuImpostazioni->addAction(QStringLiteral("&Stagioni")), "mnuStag");
+    mnuCamp = ui::named(mnuImpostazioni->addAction(QStringLiteral("&Campionati")), "mnuCamp");
     mnuSchede = menuBar()->addMenu(QStringLiteral("&Schede"));
     mnuSchede->setObjectName(QStringLiteral("mnuSchede"));
-    mnuAna = named(mnuSchede->addAction(QStringLiteral("&Anagrafica")), "mnuAna");
-    mnuFormazione = named(mnuSchede->addAction(QStringLiteral("&Formazione")), "mnuFormazione");
+    mnuAna = ui::named(mnuSchede->addAction(QStringLiteral("&Anagrafica")), "mnuAna");
+    mnuFormazione = ui::named(mnuSchede->addAction(QStringLiteral("&Formazione")), "mnuFormazione");
 }
 
 void Form1::buildWindow()
@@ -76,19 +62,19 @@ void Form1::buildWindow()
     auto *outer = new QVBoxLayout(central);
 
     // Top: the selection on the left, the roster buttons on the right.
-    ComboStag = named(new QComboBox, "ComboStag");
-    ComboCamp = named(new QComboBox, "ComboCamp");
-    ComboIdCamp = named(new QComboBox(central), "ComboIdCamp");
+    ComboStag = ui::named(new QComboBox, "ComboStag");
+    ComboCamp = ui::named(new QComboBox, "ComboCamp");
+    ComboIdCamp = ui::named(new QComboBox(central), "ComboIdCamp");
     ComboIdCamp->hide();
     ComboStag->setMinimumWidth(ui::px(1500));
     ComboCamp->setMinimumWidth(ui::px(2700));
-    auto *lblStag = named(new QLabel(QStringLiteral("STAGIONE")), "LblStag");
-    auto *lblCamp = named(new QLabel(QStringLiteral("CAMPIONATO")), "LblCamp");
-    BtnInsGio = button("BtnInsGio", QStringLiteral("&Inserisci"),
+    auto *lblStag = ui::named(new QLabel(QStringLiteral("STAGIONE")), "LblStag");
+    auto *lblCamp = ui::named(new QLabel(QStringLiteral("CAMPIONATO")), "LblCamp");
+    BtnInsGio = ui::button("BtnInsGio", QStringLiteral("&Inserisci"),
                        QStringLiteral("Inserisci Giocatore in questa stagione"));
-    BtnElimina = button("BtnElimina", QStringLiteral("&Elimina"),
+    BtnElimina = ui::button("BtnElimina", QStringLiteral("&Elimina"),
                         QStringLiteral("Elimina Giocatore da questa stagione"));
-    BtnImporta = button("BtnImporta", QStringLiteral("&Importa"),
+    BtnImporta = ui::button("BtnImporta", QStringLiteral("&Importa"),
                         QStringLiteral("Importa Giocatore da altra stagione"));
     BtnImporta->setEnabled(false);
 
@@ -108,14 +94,14 @@ void Form1::buildWindow()
     outer->addLayout(top);
 
     // Middle: the card on the left, sort options and roster on the right.
-    Opt_0 = named(new QRadioButton(QStringLiteral("Per nome")), "Opt_0");
-    Opt_1 = named(new QRadioButton(QStringLiteral("Per età")), "Opt_1");
-    Opt_2 = named(new QRadioButton(QStringLiteral("Per ruolo")), "Opt_2");
+    Opt_0 = ui::named(new QRadioButton(QStringLiteral("Per nome")), "Opt_0");
+    Opt_1 = ui::named(new QRadioButton(QStringLiteral("Per età")), "Opt_1");
+    Opt_2 = ui::named(new QRadioButton(QStringLiteral("Per ruolo")), "Opt_2");
     Opt_0->setProperty("tag", QStringLiteral("nome"));
     Opt_1->setProperty("tag", QStringLiteral("datanas"));
     Opt_2->setProperty("tag", QStringLiteral("ruolo"));
     Opt_0->setChecked(true);
-    Fgrid = named(new Grid(1, 1), "Fgrid");
+    Fgrid = ui::named(new Grid(1, 1), "Fgrid");
 
     auto *options = new QHBoxLayout;
     options->addWidget(Opt_0);
@@ -131,14 +117,14 @@ void Form1::buildWindow()
     outer->addLayout(middle, 1);
 
     // Bottom row.
-    BtnAna = button("BtnAna", QStringLiteral(" &ANAGRAFICA"));
-    BtnGare = button("BtnGare", QStringLiteral("&GARE"));
-    BtnAnt = button("BtnAnt", QString(), QStringLiteral("Anteprima di Stampa"));
+    BtnAna = ui::button("BtnAna", QStringLiteral(" &ANAGRAFICA"));
+    BtnGare = ui::button("BtnGare", QStringLiteral("&GARE"));
+    BtnAnt = ui::button("BtnAnt", QString(), QStringLiteral("Anteprima di Stampa"));
     BtnAnt->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    BtnStampa = button("BtnStampa", QStringLiteral("&STAMPA"));
-    BtnSalva = button("BtnSalva", QStringLiteral("&SALVA"));
+    BtnStampa = ui::button("BtnStampa", QStringLiteral("&STAMPA"));
+    BtnSalva = ui::button("BtnSalva", QStringLiteral("&SALVA"));
     BtnSalva->setEnabled(false);
-    BtnEsci = button("BtnEsci", QStringLiteral("&ESCI"));
+    BtnEsci = ui::button("BtnEsci", QStringLiteral("&ESCI"));
     auto *bottom = new QHBoxLayout;
     for (QPushButton *b : {BtnAna, BtnGare, BtnAnt, BtnStampa, BtnSalva})
         bottom->addWidget(b);
@@ -153,14 +139,14 @@ void Form1::buildWindow()
 
 QWidget *Form1::buildCard()
 {
-    auto *card = named(new QWidget, "Card");
+    auto *card = ui::named(new QWidget, "Card");
     card->setFixedWidth(ui::px(3600));
     auto *grid = new QGridLayout(card);
     grid->setContentsMargins(0, 0, 0, 0);
     int line = 0;
 
     auto box = [](const char *name, bool editable, int maxLength = 0) {
-        auto *t = named(new QLineEdit, name);
+        auto *t = ui::named(new QLineEdit, name);
         t->setReadOnly(!editable);
         if (!editable)
             t->setFocusPolicy(Qt::ClickFocus);
@@ -185,7 +171,7 @@ QWidget *Form1::buildCard()
     TxtId->setParent(card);
     TxtId->hide();
     TxtNome = box("TxtNome", false);
-    ComboRuolo = named(new QComboBox, "ComboRuolo");
+    ComboRuolo = ui::named(new QComboBox, "ComboRuolo");
     TxtData = box("TxtData", false);
     TxtLuogo = box("TxtLuogo", false);
     TxtPeso = box("TxtPeso", true, 3);
