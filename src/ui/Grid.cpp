@@ -173,3 +173,25 @@ void Grid::ClearRows()
     clearSelection();
     setRowCount(0);
 }
+
+Grid::Spot Grid::cellSpot(int row, int col)
+{
+    const int r = dataRow(row);
+    const int c = dataCol(col);
+    if (r < 0 && c < 0)
+        return {};
+    if (r >= rowCount() || c >= columnCount())
+        return {};
+    scrollTo(model()->index(qMax(r, 0), qMax(c, 0)));
+    if (r < 0) {
+        const QHeaderView *h = horizontalHeader();
+        return {h->viewport(), QRect(h->sectionViewportPosition(c), 0, h->sectionSize(c),
+                                     h->height())};
+    }
+    if (c < 0) {
+        const QHeaderView *h = verticalHeader();
+        return {h->viewport(), QRect(0, h->sectionViewportPosition(r), h->width(),
+                                     h->sectionSize(r))};
+    }
+    return {viewport(), visualRect(model()->index(r, c))};
+}

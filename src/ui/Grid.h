@@ -37,6 +37,15 @@ public:
     void RemoveItem(int row);
     void ClearRows();
 
+    // Where a cell is on screen, by the grid's own row and column numbers, scrolled into
+    // view first: the widget that shows it (the fixed column and the header row are Qt's
+    // headers) and its rectangle there.
+    struct Spot {
+        QWidget *widget = nullptr;
+        QRect rect;
+    };
+    Spot cellSpot(int row, int col);
+
 signals:
     void Click();
     void DblClick();
