@@ -8,7 +8,7 @@ namespace {
 QDate fixedToday;
 }
 
-QDate parseDate(const QString &text)
+QDate parseDate(const QString &text, int firstYear)
 {
     static const QRegularExpression iso(QStringLiteral(R"(^(\d{4})-(\d{1,2})-(\d{1,2})(?:[T ]\d{1,2}:\d{2}(?::\d{2}(?:\.\d+)?)?)?$)"));
     static const QRegularExpression dayFirst(
@@ -24,9 +24,22 @@ QDate parseDate(const QString &text)
     const int day = m.captured(1).toInt();
     const int month = m.captured(3).toInt();
     int year = m.captured(4).toInt();
-    if (m.captured(4).size() <= 2)
-        year += year < 30 ? 2000 : 1900;
+    if (m.captured(4).size() <= 2) {
+        year += firstYear - firstYear % 100;
+        if (year < firstYear)
+            year += 100;
+    }
     return QDate(year, month, day); // invalid when the day does not exist
+}
+
+QDate parseGameDate(const QString &text)
+{
+    return parseDate(text, today().year() - 80);
+}
+
+QDate parseBirthDate(const QString &text)
+{
+    return parseDate(text, today().year() - 99);
 }
 
 QString formatDate(const QDate &date)

@@ -194,7 +194,7 @@ void FrmAna::loadPerson(const QString &name)
         TxtNome->setText(person->name);
         if (!person->born.isNull()) {
             // Stored as yyyy-MM-dd; anything else unreadable is shown as it is.
-            const QDate born = core::parseDate(person->born.toString());
+            const QDate born = core::parseBirthDate(person->born.toString());
             TxtData->setText(born.isValid() ? core::formatDate(born) : person->born.toString());
         }
         TxtLuogo->setText(data::text(person->place));
@@ -294,7 +294,7 @@ void FrmAna::TxtData_LostFocus()
 {
     if (TxtData->text().isEmpty())
         return;
-    const QDate date = core::parseDate(TxtData->text());
+    const QDate date = core::parseBirthDate(TxtData->text());
     if (date.isValid())
         TxtData->setText(core::formatDate(date));
 }
@@ -318,7 +318,7 @@ void FrmAna::BtnSalva_Click()
         return;
     }
 
-    if (!TxtData->text().isEmpty() && !core::parseDate(TxtData->text()).isValid()) {
+    if (!TxtData->text().isEmpty() && !core::parseBirthDate(TxtData->text()).isValid()) {
         ui::msgBox(QStringLiteral("DATA non valida"), ui::Exclamation, QString());
         TxtData->setFocus();
         return;
@@ -334,7 +334,7 @@ void FrmAna::BtnSalva_Click()
 
 void FrmAna::writePerson()
 {
-    const QDate born = core::parseDate(TxtData->text());
+    const QDate born = core::parseBirthDate(TxtData->text());
     const data::Person person{m_number,
                               TxtNome->text(),
                               TxtData->text().isEmpty() ? QVariant() : core::storeDate(born),

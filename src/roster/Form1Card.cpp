@@ -23,7 +23,7 @@ void Form1::computeRosterStatistics()
     for (int i = 1; i <= last; ++i) {
         const QString born = Fgrid->TextMatrix(i, 3);
         if (!born.isEmpty()) {
-            const QDate date = core::parseDate(born);
+            const QDate date = core::parseBirthDate(born);
             if (date.isValid())
                 Fgrid->SetTextMatrix(i, 3, core::formatDate(date));
         }

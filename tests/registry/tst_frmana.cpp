@@ -1,9 +1,11 @@
 #include "Pictures.h"
 #include "app/Module1.h"
+#include "core/Dates.h"
 #include "registry/FormCarica.h"
 #include "registry/FrmAna.h"
 #include "registry/FrmMedica.h"
 #include "roster/Form1.h"
+#include "support/Drive.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 #include "ui/Grid.h"
@@ -268,6 +270,11 @@ private slots:
                                     << "01/02/1990";
         QTest::newRow("two-digit year") << "5.6.85"
                                         << "05/06/1985";
+        // Nobody is born in the future: on 10/12/2026, "26" is this year and "27" is 1927.
+        QTest::newRow("this year") << "1/2/26"
+                                   << "01/02/2026";
+        QTest::newRow("next year's digits") << "1/2/27"
+                                            << "01/02/1927";
         QTest::newRow("not a date stays") << "ieri"
                                           << "ieri";
     }
@@ -275,11 +282,14 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
+        core::setToday(QDate(2026, 12, 10));
         FrmAna w;
         load(w, QString());
-        w.TxtData->setText(typed);
-        w.TxtData_LostFocus();
+        QVERIFY(drive::activate(w));
+        drive::type(*w.TxtData, typed);
         QCOMPARE(w.TxtData->text(), shown);
+        QVERIFY(!w.TxtData->hasFocus());
+        w.close();
     }
 
     // Clothing and the medical card exist only for a person enrolled in the selected season.
