@@ -7,6 +7,7 @@
 #include "data/Championships.h"
 #include "data/Roster.h"
 #include "data/Seasons.h"
+#include "games/FormGare.h"
 #include "registry/FormAna.h"
 #include "registry/FrmAna.h"
 #include "roster/FrmInsGio.h"
@@ -455,17 +456,29 @@ void Form1::mnuAna_Click()
 
 void Form1::BtnGare_Click()
 {
-    // The games list comes with the games; until then there is nothing to open.
+    // Games stored under season or championship 0 would show nowhere else.
+    if (!selectionMade())
+        return;
+    FormGare games(this);
+    ui::showModal(games);
+    refreshRoster();
+}
+
+// Rows written under season or championship 0 would show in no window: the windows that
+// work in one season and championship ask for both first.
+bool Form1::selectionMade()
+{
+    if (Module1::selectedSeason != 0 && Module1::selectedChampionship != 0)
+        return true;
+    ui::msgBox(QStringLiteral("Selezionare prima STAGIONE e CAMPIONATO"), ui::Information,
+               QStringLiteral("AVVISO"));
+    return false;
 }
 
 void Form1::BtnInsGio_Click()
 {
-    // Enrolling under season or championship 0 would make rows that no window shows.
-    if (Module1::selectedSeason == 0 || Module1::selectedChampionship == 0) {
-        ui::msgBox(QStringLiteral("Selezionare prima STAGIONE e CAMPIONATO"), ui::Information,
-                   QStringLiteral("AVVISO"));
+    if (!selectionMade())
         return;
-    }
     FrmInsGio insert(this);
     ui::showModal(insert);
     refreshRoster();

@@ -111,6 +111,7 @@ private:
     void setRosterHeaders();
     void computeRosterStatistics();
     bool askSaveCard();
+    bool selectionMade();
 
     // The season card.
     void clearCard();

@@ -115,8 +115,11 @@ bool choose(QComboBox &combo, const QString &text)
         return false;
     const QModelIndex item = combo.model()->index(index, combo.modelColumn());
     view->scrollTo(item);
-    const QPoint at = view->visualRect(item).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    // An entry may be wider than the popup: click where it shows.
+    const QRect shown = view->visualRect(item) & view->viewport()->rect();
+    if (shown.isEmpty())
+        return false;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, shown.center());
     if (view->isVisible())
         combo.hidePopup();
     return combo.currentIndex() == index;

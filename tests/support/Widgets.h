@@ -42,3 +42,9 @@ inline QStringList entries(const Grid &grid, int col)
         cells << grid.TextMatrix(r, col);
     return cells;
 }
+
+// Whether a grid column takes room on screen (a width of 0 hides it), seen on row 0.
+inline bool columnShown(Grid &grid, int col)
+{
+    return grid.cellSpot(0, col).rect.width() > 0;
+}
