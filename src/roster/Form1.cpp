@@ -7,6 +7,7 @@
 #include "data/Championships.h"
 #include "data/Roster.h"
 #include "data/Seasons.h"
+#include "lineups/FrmFormazione.h"
 #include "registry/FormAna.h"
 #include "registry/FrmAna.h"
 #include "roster/FrmInsGio.h"
@@ -487,7 +488,14 @@ void Form1::mnuCamp_Click()
 
 void Form1::mnuFormazione_Click()
 {
-    // The season formation comes with the line-ups.
+    // Without both there is no roster whose formation could be kept.
+    if (Module1::selectedSeason == 0 || Module1::selectedChampionship == 0) {
+        ui::msgBox(QStringLiteral("Selezionare prima STAGIONE e CAMPIONATO"), ui::Information,
+                   QStringLiteral("AVVISO"));
+        return;
+    }
+    FrmFormazione formation(this);
+    ui::showModal(formation);
 }
 
 void Form1::BtnAnt_Click()
