@@ -24,18 +24,18 @@ bool deleteGame(int idGara)
 }
 
 namespace {
-QList<LineupPlayer> lineupPlayers(QSqlQuery q)
+QList<GamePlayer> gamePlayers(QSqlQuery q)
 {
-    QList<LineupPlayer> players;
+    QList<GamePlayer> players;
     while (q.next())
         players.append({q.value(0).toInt(), text(q.value(1)), text(q.value(2))});
     return players;
 }
 } // namespace
 
-QList<LineupPlayer> gameLineup(int idGara, int season, int camp)
+QList<GamePlayer> gameLineupPlayers(int idGara, int season, int camp)
 {
-    return lineupPlayers(run(
+    return gamePlayers(run(
         QStringLiteral("SELECT D.IdGio,Nome,Tipo FROM Anagrafica A,Giocatori G,DatiGare D "
                        "WHERE G.IdAna=A.IdAna AND G.IdGio=D.IdGio "
                        "AND D.Stagione=? AND D.Camp=? AND D.IdGara=? AND D.Valid=1 "
@@ -43,9 +43,9 @@ QList<LineupPlayer> gameLineup(int idGara, int season, int camp)
         {season, camp, idGara}));
 }
 
-QList<LineupPlayer> seasonFormation(int season, int camp)
+QList<GamePlayer> formationPlayers(int season, int camp)
 {
-    return lineupPlayers(run(
+    return gamePlayers(run(
         QStringLiteral("SELECT F.IdGio,Nome,F.Tipo FROM Giocatori G,Anagrafica A,Formazione F "
                        "WHERE F.Valid=1 AND G.Stagione=? AND G.Camp=? "
                        "AND F.IdGio=G.IdGio AND G.IdAna=A.IdAna ORDER BY Nome,F.rowid"),

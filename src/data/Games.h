@@ -20,17 +20,17 @@ QSqlQuery gamesQuery(int season, int camp);
 bool deleteGame(int idGara);
 
 // A player of a game's line-up or of the season formation, with "TIT" or "RIS".
-struct LineupPlayer {
+struct GamePlayer {
     int idGio = 0;
     QString name;
     QString tipo;
 };
 
 // The valid line-up rows of a game written under this season and championship, by name.
-QList<LineupPlayer> gameLineup(int idGara, int season, int camp);
+QList<GamePlayer> gameLineupPlayers(int idGara, int season, int camp);
 
 // The season formation of the roster of this season and championship, by name.
-QList<LineupPlayer> seasonFormation(int season, int camp);
+QList<GamePlayer> formationPlayers(int season, int camp);
 
 // A game's own columns as stored; Null values stay Null.
 struct GameHeader {

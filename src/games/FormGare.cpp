@@ -5,6 +5,8 @@
 #include "core/Numbers.h"
 #include "data/Games.h"
 #include "games/FrmGare.h"
+#include "lineups/FrmFormGara.h"
+#include "lineups/FrmFormazione.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
@@ -161,12 +163,13 @@ void FormGare::BtnChiudi_Click()
 // line-up, which starts from it, can be adjusted first.
 void FormGare::showSeasonFormation()
 {
-    // The formation window plugs in here.
+    FrmFormazione formation(this);
+    ui::showModal(formation);
 }
 
 void FormGare::openLineup(int idGara, const QString &description)
 {
-    // The match line-up window plugs in here.
-    Q_UNUSED(idGara);
-    Q_UNUSED(description);
+    FrmFormGara lineup(this);
+    lineup.Carica(idGara, description);
+    ui::showModal(lineup);
 }

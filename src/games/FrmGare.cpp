@@ -286,15 +286,15 @@ void FrmGare::fillPlayerLists()
 {
     for (QComboBox *list : {ComboGio, ComboSost1, ComboSost2})
         list->clear();
-    QList<data::LineupPlayer> players;
+    QList<data::GamePlayer> players;
     ui::guard([&] {
         players = isExistingGame()
-                      ? data::gameLineup(m_idGara, Module1::selectedSeason,
+                      ? data::gameLineupPlayers(m_idGara, Module1::selectedSeason,
                                          Module1::selectedChampionship)
-                      : data::seasonFormation(Module1::selectedSeason,
+                      : data::formationPlayers(Module1::selectedSeason,
                                               Module1::selectedChampionship);
     });
-    for (const data::LineupPlayer &p : players) {
+    for (const data::GamePlayer &p : players) {
         ComboGio->addItem(p.name, p.idGio);
         QComboBox *side = p.tipo == QLatin1String("RIS") ? ComboSost1 : ComboSost2;
         side->addItem(p.name, p.idGio);

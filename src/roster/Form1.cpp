@@ -8,6 +8,7 @@
 #include "data/Roster.h"
 #include "data/Seasons.h"
 #include "games/FormGare.h"
+#include "lineups/FrmFormazione.h"
 #include "registry/FormAna.h"
 #include "registry/FrmAna.h"
 #include "roster/FrmInsGio.h"
@@ -500,7 +501,11 @@ void Form1::mnuCamp_Click()
 
 void Form1::mnuFormazione_Click()
 {
-    // The season formation comes with the line-ups.
+    // Without both there is no roster whose formation could be kept.
+    if (!selectionMade())
+        return;
+    FrmFormazione formation(this);
+    ui::showModal(formation);
 }
 
 void Form1::BtnAnt_Click()

@@ -1,6 +1,8 @@
 #include "GameClub.h"
 #include "games/FormGare.h"
 #include "games/FrmGare.h"
+#include "lineups/FrmFormGara.h"
+#include "lineups/FrmFormazione.h"
 #include "roster/Form1.h"
 #include "support/Drive.h"
 #include "support/TestMain.h"
@@ -9,6 +11,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -210,22 +213,62 @@ private slots:
         list.close();
     }
 
-    void newGameOpensTheEditorForANewGame()
+    // A new game passes through the season formation first, and starts from the formation
+    // as the user left it there.
+    void newGamePassesThroughTheFormation()
     {
+        club->fx.addFormation(club->players.at(0), QStringLiteral("TIT")); // BIANCHI
         FormGare list;
         ModalHook modal;
         QString title;
+        QStringList starters;
+        modal.on<FrmFormazione>([&](FrmFormazione &formation) {
+            QVERIFY(drive::activate(formation));
+            QVERIFY(drive::clickEntry(*formation.List1, QStringLiteral("C - ROSSI")));
+            formation.BtnAdd->click();
+            formation.BtnChiudi->click();
+        });
         modal.on<FrmGare>([&](FrmGare &editor) {
             title = editor.windowTitle();
+            starters = entries(*editor.ComboSost2);
             club->game();
         });
         QVERIFY(drive::activate(list));
         list.BtnInsGara->click();
-        QVERIFY(modal.shown.contains(QStringLiteral("FrmGare")));
+        QCOMPARE(modal.shown, (QStringList{"FrmFormazione", "FrmGare"}));
         QCOMPARE(title, QStringLiteral("VELMORA - INSERIMENTO GARA"));
+        QCOMPARE(starters, (QStringList{"BIANCHI", "ROSSI"}));
         QCOMPARE(list.Fgrid->Rows(), 2);
         list.BtnChiudi->click();
         QVERIFY(!list.isVisible());
+    }
+
+    // The line-up window opens on the selected game, named by its teams; the list is not
+    // read again afterwards, as the line-up shows nowhere in it.
+    void lineUpOfTheSelectedGame()
+    {
+        club->fx.sql(QStringLiteral("INSERT INTO Gare (Stagione,Camp,Data,SqA,SqB,GolA,GolB) "
+                                    "VALUES (2010,?,'2010-09-05','VELMORA','ASTI',1,0)"),
+                     {club->camp});
+        const int game = club->fx.scalar(QStringLiteral("SELECT max(IdGara) FROM Gare")).toInt();
+        FormGare list;
+        ModalHook modal;
+        QString title;
+        modal.on<FrmFormGara>([&](FrmFormGara &lineup) {
+            title = lineup.windowTitle();
+            QVERIFY(drive::activate(lineup));
+            QVERIFY(drive::clickEntry(*lineup.List1, QStringLiteral("C - NERI")));
+            lineup.BtnAdd->click();
+            club->game(QStringLiteral("2010-09-12"));
+            lineup.close();
+        });
+        QVERIFY(drive::activate(list));
+        QVERIFY(drive::clickRow(*list.Fgrid, 1));
+        list.BtnFormazione->click();
+        QCOMPARE(title, QStringLiteral("VELMORA - FORMAZIONE: VELMORA - ASTI"));
+        QCOMPARE(club->rows(game), QStringList{QStringLiteral("TIT %1").arg(club->players.at(1))});
+        QCOMPARE(list.Fgrid->Rows(), 2);
+        list.close();
     }
 
     void gamesNeedASelection_data()
