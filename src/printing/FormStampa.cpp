@@ -42,9 +42,8 @@ void FormStampa::buildWindow()
     Preview = ui::named(new printing::PreviewArea, "Preview");
     Preview->setDrawing([this](printing::DrawingSurface &surface) { drawPreview(surface); });
     BtnZoom = ui::button("BtnZoom", QString(), QStringLiteral("Zoom"));
-    BtnZoom->setIcon(
-        QIcon::fromTheme(QStringLiteral("zoom-in"),
-                         style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    BtnZoom->setIcon(QIcon::fromTheme(QStringLiteral("zoom-in"),
+                                      style()->standardIcon(QStyle::SP_FileDialogContentsView)));
     BtnChiudi = ui::button("BtnChiudi", QStringLiteral("&Chiudi"));
 
     // The buttons float at the top right, over the page.

@@ -47,12 +47,13 @@ struct Word {
 // Every word of the first page with where it begins.
 inline QList<Word> wordsOfFirstPage(const QString &path)
 {
-    const QString html = run(QStringLiteral("pdftotext"),
-                             {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                              QStringLiteral("-l"), QStringLiteral("1"), path,
-                              QStringLiteral("-")});
-    static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>"));
+    const QString html =
+        run(QStringLiteral("pdftotext"),
+            {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+             QStringLiteral("-l"), QStringLiteral("1"), path, QStringLiteral("-")});
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" "
+                       "yMax=\"[0-9.]+\">([^<]*)</word>"));
     QList<Word> words;
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();

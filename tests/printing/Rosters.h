@@ -13,8 +13,8 @@ inline std::unique_ptr<Grid> rosterGrid(int players)
 {
     auto grid = std::make_unique<Grid>(1, 1);
     grid->SetCols(13);
-    const QStringList headers{"",     "IdGio", "Nome", "Nato il", "R.",   "Pres",  "Reti",
-                              "Amm",  "Esp.",  "Squ.", "S.av",    "S.fa", "Min.g."};
+    const QStringList headers{"",    "IdGio", "Nome", "Nato il", "R.",   "Pres",  "Reti",
+                              "Amm", "Esp.",  "Squ.", "S.av",    "S.fa", "Min.g."};
     for (int c = 1; c < headers.size(); ++c)
         grid->SetTextMatrix(0, c, headers.at(c));
     static const char *const roles[] = {"P", "D", "C", "A"};

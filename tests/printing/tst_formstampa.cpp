@@ -139,16 +139,15 @@ private slots:
         QTest::newRow("zoom button toggles 0.68 and 0.49")
             << QStringList{"zoom", "zoom", "zoom"}
             << QList<State>{{medium, 1}, {0.49f, 1}, {medium, 1}};
-        QTest::newRow("zoom button from 1.0") << QStringList{"right", "zoom"}
-                                              << QList<State>{{1.0f, 1}, {medium, 1}};
+        QTest::newRow("zoom button from 1.0")
+            << QStringList{"right", "zoom"} << QList<State>{{1.0f, 1}, {medium, 1}};
         QTest::newRow("left at 0.49 never shifts")
             << QStringList{"left", "left"} << QList<State>{{0.49f, 1}, {0.49f, 1}};
         QTest::newRow("left at 0.68 alternates")
             << QStringList{"zoom", "left", "left", "left"}
             << QList<State>{{medium, 1}, {medium, mediumShift}, {medium, 1}, {medium, mediumShift}};
-        QTest::newRow("left at 1.0 alternates")
-            << QStringList{"right", "left", "left"}
-            << QList<State>{{1.0f, 1}, {1.0f, -150}, {1.0f, 1}};
+        QTest::newRow("left at 1.0 alternates") << QStringList{"right", "left", "left"}
+                                                << QList<State>{{1.0f, 1}, {1.0f, -150}, {1.0f, 1}};
         QTest::newRow("any other button shifts as the left")
             << QStringList{"zoom", "middle"} << QList<State>{{medium, 1}, {medium, mediumShift}};
         QTest::newRow("right brings the content back")

@@ -56,8 +56,8 @@ class PrintTest : public QObject {
         const int game = fx->addGame(2010, camp);
         for (int i = 1; i <= count; ++i) {
             const int gio = fx->enrol(
-                fx->addPerson(QStringLiteral("GIOCATORE %1").arg(i, 3, 10, QLatin1Char('0'))),
-                2010, camp, QStringLiteral("C"));
+                fx->addPerson(QStringLiteral("GIOCATORE %1").arg(i, 3, 10, QLatin1Char('0'))), 2010,
+                camp, QStringLiteral("C"));
             fx->addGameRow(game, gio, i % 2 ? QStringLiteral("TIT") : QStringLiteral("RIS"));
             if (i % 5 == 0)
                 fx->addGameRow(game, gio, QStringLiteral("RETE"), i);
@@ -124,8 +124,6 @@ private slots:
                  qPrintable(info.value(QStringLiteral("Page size"))));
 
         const QString text = pdf::text(out);
-        qWarning("%s", qPrintable(text.left(1500)));
-        for (const auto &w : pdf::wordsOfFirstPage(out).mid(0, 16)) qWarning("%s %f %f", qPrintable(w.text), w.xMin, w.yMin);
         const QStringList printed = lines(text);
         QCOMPARE(printed.count(QStringLiteral("STAGIONE 2010-11 - Serie D")), 2);
         QCOMPARE(printed.count(QStringLiteral(
@@ -145,8 +143,11 @@ private slots:
         const struct {
             const char *word;
             double x, y;
-        } expected[] = {{"STAGIONE", 10, 6}, {"Giocatore", 12, 17.7}, {"Avute", 147, 22.7},
-                        {"001", 0, 30.7},    {"1/2", 105, 271}};
+        } expected[] = {{"STAGIONE", 10, 6},
+                        {"Giocatore", 12, 17.7},
+                        {"Avute", 147, 22.7},
+                        {"001", 0, 30.7},
+                        {"1/2", 105, 271}};
         for (const auto &e : expected) {
             const pdf::Word *w = find(words, QString::fromLatin1(e.word));
             QVERIFY2(w, e.word);
@@ -172,8 +173,8 @@ private slots:
         main.BtnStampa->click();
         QCOMPARE(none.asked, 2);
         QCOMPARE(rec.calls.size(), 2);
-        const QString lead = QStringLiteral(
-            "Nessuna stampante installata: la stampa è stata salvata nel file ");
+        const QString lead =
+            QStringLiteral("Nessuna stampante installata: la stampa è stata salvata nel file ");
         QStringList paths;
         for (const ui::MsgCall &call : rec.calls) {
             QCOMPARE(call.icon, ui::Icon::Information);
@@ -225,7 +226,6 @@ private slots:
         MsgRecorder rec;
         main.BtnStampa->click();
 
-        qWarning("MSG %s", qPrintable(rec.last().text));
         QCOMPARE(rec.calls.size(), 1);
         QCOMPARE(rec.last().title, QStringLiteral("Errore"));
         QCOMPARE(rec.last().icon, ui::Icon::Critical);

@@ -26,8 +26,8 @@ QString where(const QPointF &p)
     return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y());
 }
 
-#define COMPARE_AT(actual, expected)                                                          \
-    QVERIFY2(near(actual, expected),                                                          \
+#define COMPARE_AT(actual, expected)                                                               \
+    QVERIFY2(near(actual, expected),                                                               \
              qPrintable(where(actual) + QStringLiteral(" != ") + where(expected)))
 
 printing::SurfaceFont arial(double size, bool bold = false)
@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(paper.boxes[0].colour, QColor(Qt::black));
         QVERIFY(!paper.boxes[0].filled);
 
-        const QStringList first{"Giocatore", "Ruolo", "Pres.", "Reti", "Amm.",
+        const QStringList first{"Giocatore", "Ruolo", "Pres.", "Reti",  "Amm.",
                                 "Esp.",      "Squ.",  "Sost.", "Sost.", "Minuti"};
         const double xs[] = {12, 57, 72, 87, 102, 117, 132, 147, 162, 177};
         for (int i = 0; i < 10; ++i) {
@@ -214,7 +214,8 @@ private slots:
             const QList<Recorder::Text> page = paper.onPage(p);
             QCOMPARE(page.first().text, QStringLiteral("STAGIONE 2010-11 - Serie D"));
             QCOMPARE(page.size(), 1 + 13 + rowsPerPage[p] * 10 + 1);
-            const QString number = QString::number(p + 1) + QLatin1Char('/') + QString::number(count);
+            const QString number =
+                QString::number(p + 1) + QLatin1Char('/') + QString::number(count);
             QCOMPARE(page.last().text, number);
             COMPARE_AT(page.last().at, QPointF(105, 271));
             const QStringList names = namesOn(page);
@@ -255,8 +256,8 @@ private slots:
     {
         fx->addSeason(2010);
         const int camp = fx->addChampionship(QStringLiteral("Juniores"));
-        const int rossi = fx->enrol(fx->addPerson(QStringLiteral("ROSSI")), 2010, camp,
-                                    QStringLiteral("A"));
+        const int rossi =
+            fx->enrol(fx->addPerson(QStringLiteral("ROSSI")), 2010, camp, QStringLiteral("A"));
         fx->enrol(fx->addPerson(QStringLiteral("BIANCHI")), 2010, camp, QStringLiteral("D"));
         fx->enrol(fx->addPerson(QStringLiteral("NERI")), 2010, camp, QStringLiteral("P"));
         const int game = fx->addGame(2010, camp);
