@@ -9,6 +9,7 @@
 #include "data/Seasons.h"
 #include "games/FormGare.h"
 #include "lineups/FrmFormazione.h"
+#include "printing/FormStampa.h"
 #include "registry/FormAna.h"
 #include "registry/FrmAna.h"
 #include "roster/FrmInsGio.h"
@@ -512,14 +513,16 @@ void Form1::BtnAnt_Click()
 {
     Module1::reportKind = QStringLiteral("Giocatori");
     Module1::printFlag = false;
-    // The print preview comes with the printing.
+    FormStampa preview(*Fgrid, this);
+    ui::showModal(preview);
 }
 
 void Form1::BtnStampa_Click()
 {
     Module1::reportKind = QStringLiteral("Giocatori");
     Module1::printFlag = true;
-    // Direct printing comes with the printing.
+    // The window prints while it loads; it is never shown and goes when this returns.
+    FormStampa print(*Fgrid, this);
 }
 
 void Form1::BtnSalva_Click()
