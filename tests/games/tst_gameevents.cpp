@@ -209,6 +209,8 @@ private slots:
         club->fx.addGameRow(game, rossi, QStringLiteral("RETE"), 23);
         club->fx.addGameRow(game, rossi, QStringLiteral("RETE"), 50);
         const qint64 secondGoal = lastRowid();
+        club->fx.addGameRow(game, verdi, QStringLiteral("RETE")); // shown at minute 0
+        const qint64 noMinute = lastRowid();
         club->fx.addGameRow(game, bianchi, QStringLiteral("AMM"));
         club->fx.addGameRow(game, rossi, QStringLiteral("ESP"));
         const qint64 sendingOff = lastRowid();
@@ -224,8 +226,12 @@ private slots:
 
         QVERIFY(drive::clickEntry(*editor.ListMar, QStringLiteral("ROSSI (50°)")));
         editor.BtnRemGol->click();
-        QCOMPARE(entries(*editor.ListMar), QStringList{"ROSSI (23°)"});
+        QCOMPARE(entries(*editor.ListMar), (QStringList{"VERDI (0°)", "ROSSI (23°)"}));
         QCOMPARE(rowAt(secondGoal), QStringLiteral("0 %1 RETE %2 50").arg(game).arg(rossi));
+        QVERIFY(drive::clickEntry(*editor.ListMar, QStringLiteral("VERDI (0°)")));
+        editor.BtnRemGol->click();
+        QCOMPARE(rowAt(noMinute), QStringLiteral("0 %1 RETE %2").arg(game).arg(verdi));
+        QCOMPARE(entries(*editor.ListMar), QStringList{"ROSSI (23°)"});
 
         QVERIFY(drive::clickRow(*editor.Fgrid1, 1));
         editor.BtnRemAE->click();
