@@ -31,7 +31,7 @@ QComboBox *dropDown(const char *name, int twips)
 {
     auto *combo = ui::named(new QComboBox, name);
     combo->setEditable(false);
-    combo->setMinimumWidth(ui::px(twips));
+    combo->setFixedWidth(ui::px(twips));
     return combo;
 }
 
@@ -101,9 +101,9 @@ QLayout *FrmGare::buildHeader()
         team->setMaxLength(50);
         team->setMinimumWidth(ui::px(3000));
     }
-    ComboGolA = dropDown("ComboGolA", 700);
-    ComboGolB = dropDown("ComboGolB", 700);
-    ComboRec = dropDown("ComboRec", 700);
+    ComboGolA = dropDown("ComboGolA", 900);
+    ComboGolB = dropDown("ComboGolB", 900);
+    ComboRec = dropDown("ComboRec", 900);
 
     auto *grid = new QGridLayout;
     grid->addWidget(caption(QStringLiteral("DATA")), 0, 0);
@@ -128,8 +128,8 @@ QLayout *FrmGare::buildHeader()
 
 QLayout *FrmGare::buildEvents()
 {
-    ComboGio = dropDown("ComboGio", 2800);
-    ComboMin1 = dropDown("ComboMin1", 800);
+    ComboGio = dropDown("ComboGio", 3200);
+    ComboMin1 = dropDown("ComboMin1", 1000);
     BtnAddGol = ui::button("BtnAddGol", QStringLiteral("ADD &Gol ->"));
     BtnRemGol = ui::button("BtnRemGol", QStringLiteral("<- &REM"));
     ListMar = ui::named(new QListWidget, "ListMar");
@@ -173,9 +173,9 @@ QLayout *FrmGare::buildEvents()
 
 QLayout *FrmGare::buildSubstitutions()
 {
-    ComboSost1 = dropDown("ComboSost1", 2800);
-    ComboSost2 = dropDown("ComboSost2", 2800);
-    ComboMin2 = dropDown("ComboMin2", 800);
+    ComboSost1 = dropDown("ComboSost1", 3200);
+    ComboSost2 = dropDown("ComboSost2", 3200);
+    ComboMin2 = dropDown("ComboMin2", 1000);
     BtnAddSost = ui::button("BtnAddSost", QStringLiteral("ADD &Sost. ->"));
     Fgrid2 = ui::named(new Grid(1, 1), "Fgrid2");
     Fgrid2->SetCols(6);
