@@ -11,6 +11,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 #include "ui/Twips.h"
+#include "ui/Texts.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -30,7 +31,7 @@ void FormGare::buildWindow()
     BtnRicGara = ui::button("BtnRicGara", QStringLiteral("&Richiama GARA"));
     BtnEliGara = ui::button("BtnEliGara", QStringLiteral("&Elimina GARA"));
     BtnFormazione = ui::button("BtnFormazione", QStringLiteral("&Formazione &GARA"));
-    BtnChiudi = ui::button("BtnChiudi", QStringLiteral("&CHIUDI"));
+    BtnChiudi = ui::button("BtnChiudi", ui::texts::closeCaption);
 
     auto *buttons = new QVBoxLayout;
     for (QPushButton *b : {BtnInsGara, BtnRicGara, BtnEliGara, BtnFormazione})
@@ -89,7 +90,7 @@ int FormGare::selectedGameRow()
     const int row = Fgrid->Rows() == 1 ? 0 : Fgrid->Row();
     if (row < 1) {
         ui::msgBox(QStringLiteral("Selezionare una GARA"), ui::Information,
-                   QStringLiteral("AVVISO"));
+                   ui::texts::noticeTitle);
         return 0;
     }
     return row;
@@ -140,7 +141,7 @@ void FormGare::BtnEliGara_Click()
     const QString id = Fgrid->TextMatrix(row, 1);
     if (ui::msgBox(QStringLiteral("GARA ID N° ") + id + QStringLiteral(" ?"),
                    ui::YesNo | ui::Question,
-                   QStringLiteral("CONFERMI ELIMINAZIONE")) != ui::Answer::Yes)
+                   ui::texts::confirmDeletionTitle) != ui::Answer::Yes)
         return;
     bool found = false;
     if (!ui::guard([&] { found = data::deleteGame(core::wholeNumber(id)); }))
@@ -150,8 +151,8 @@ void FormGare::BtnEliGara_Click()
     if (found)
         ui::msgBox(QStringLiteral("GARA eliminata con successo"), ui::Information, QString());
     else
-        ui::msgBox(QStringLiteral("Durante l'eliminazione"), ui::OkOnly,
-                   QStringLiteral("Errore"));
+        ui::msgBox(ui::texts::duringTheDeletion, ui::OkOnly,
+                   ui::texts::errorTitle);
 }
 
 void FormGare::BtnChiudi_Click()

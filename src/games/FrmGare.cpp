@@ -10,6 +10,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 #include "ui/Twips.h"
+#include "ui/Texts.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -82,8 +83,8 @@ void FrmGare::buildWindow()
     layout->addSpacing(ui::px(120));
     layout->addLayout(buildSubstitutions());
 
-    BtnAnnulla = ui::button("BtnAnnulla", QStringLiteral("&ANNULLA"));
-    BtnSalva = ui::button("BtnSalva", QStringLiteral("&SALVA"));
+    BtnAnnulla = ui::button("BtnAnnulla", ui::texts::cancelCaption);
+    BtnSalva = ui::button("BtnSalva", ui::texts::saveCaption);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(BtnAnnulla);
@@ -131,7 +132,7 @@ QLayout *FrmGare::buildEvents()
     ComboGio = dropDown("ComboGio", 3200);
     ComboMin1 = dropDown("ComboMin1", 1000);
     BtnAddGol = ui::button("BtnAddGol", QStringLiteral("ADD &Gol ->"));
-    BtnRemGol = ui::button("BtnRemGol", QStringLiteral("<- &REM"));
+    BtnRemGol = ui::button("BtnRemGol", ui::texts::removeCaption);
     ListMar = ui::named(new QListWidget, "ListMar");
     ListMar->setSelectionMode(QAbstractItemView::SingleSelection);
     ListMar->setFixedSize(ui::px(3300), ui::px(1800));
@@ -140,7 +141,7 @@ QLayout *FrmGare::buildEvents()
     Fgrid1 = ui::named(new Grid(0, 1), "Fgrid1");
     Fgrid1->SetCols(4);
     Fgrid1->setFixedSize(ui::px(4200), ui::px(1800));
-    BtnRemAE = ui::button("BtnRemAE", QStringLiteral("<- &REM"));
+    BtnRemAE = ui::button("BtnRemAE", ui::texts::removeCaption);
 
     auto *players = new QVBoxLayout;
     players->addWidget(caption(QStringLiteral("GIOCATORI")));
@@ -180,7 +181,7 @@ QLayout *FrmGare::buildSubstitutions()
     Fgrid2 = ui::named(new Grid(1, 1), "Fgrid2");
     Fgrid2->SetCols(6);
     Fgrid2->setFixedSize(ui::px(5200), ui::px(1800));
-    BtnRemSost = ui::button("BtnRemSost", QStringLiteral("<- &REM"));
+    BtnRemSost = ui::button("BtnRemSost", ui::texts::removeCaption);
 
     auto *minute = new QHBoxLayout;
     minute->addWidget(BtnAddSost);
@@ -309,7 +310,7 @@ void FrmGare::loadGame()
         const std::optional<data::GameHeader> game = data::gameHeader(m_idGara);
         if (!game) {
             ui::msgBox(QStringLiteral("Durante caricamento gara"), ui::Critical,
-                       QStringLiteral("Errore"));
+                       ui::texts::errorTitle);
             return;
         }
         const QString stored = data::text(game->date);

@@ -8,13 +8,13 @@
 #include "data/RowReuse.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/Texts.h"
 
 #include <QComboBox>
 #include <QListWidget>
 
 namespace {
 
-const QString choosePlayer = QStringLiteral("Selezionare prima un GIOCATORE");
 const QString chooseMinute = QStringLiteral("Selezionare MINUTO");
 
 // A missing choice: say so, and put the user where the choice is made.
@@ -26,7 +26,7 @@ void missing(const QString &text, QWidget *where)
 
 void notFound()
 {
-    ui::msgBox(QStringLiteral("Durante eliminazione"), ui::OkOnly, QStringLiteral("Errore"));
+    ui::msgBox(ui::texts::duringDeletion, ui::OkOnly, ui::texts::errorTitle);
 }
 
 int chosenId(const QComboBox *list)
@@ -39,7 +39,7 @@ int chosenId(const QComboBox *list)
 void FrmGare::BtnAddGol_Click()
 {
     if (ComboGio->currentIndex() < 0) {
-        missing(choosePlayer, ComboGio);
+        missing(ui::texts::choosePlayerFirst, ComboGio);
         return;
     }
     if (ComboMin1->currentIndex() < 0) {
@@ -65,7 +65,7 @@ void FrmGare::BtnAddGol_Click()
 void FrmGare::BtnAddAE_Click(int Index)
 {
     if (ComboGio->currentIndex() < 0) {
-        missing(choosePlayer, ComboGio);
+        missing(ui::texts::choosePlayerFirst, ComboGio);
         return;
     }
     const int id = chosenId(ComboGio);
@@ -84,11 +84,11 @@ void FrmGare::BtnAddAE_Click(int Index)
 void FrmGare::BtnAddSost_Click()
 {
     if (ComboSost1->currentIndex() < 0) {
-        missing(QStringLiteral("Selezionare GIOCATORE"), ComboSost1);
+        missing(ui::texts::choosePlayer, ComboSost1);
         return;
     }
     if (ComboSost2->currentIndex() < 0) {
-        missing(QStringLiteral("Selezionare GIOCATORE"), ComboSost2);
+        missing(ui::texts::choosePlayer, ComboSost2);
         return;
     }
     if (ComboMin2->currentIndex() < 0) {

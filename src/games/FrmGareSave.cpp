@@ -8,6 +8,7 @@
 #include "data/Games.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/Texts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -34,7 +35,7 @@ bool FrmGare::validate()
     if (TxtData->text().isEmpty())
         return refuse(QStringLiteral("Inserire DATA della Gara"), TxtData);
     if (!core::parseGameDate(TxtData->text()).isValid())
-        return refuse(QStringLiteral("DATA non valida"), TxtData);
+        return refuse(ui::texts::invalidDate, TxtData);
     if (TxtSqA->text().isEmpty())
         return refuse(QStringLiteral("Inserire Nome 1° SQUADRA"), TxtSqA);
     if (TxtSqB->text().isEmpty())
@@ -92,6 +93,6 @@ bool FrmGare::saveGame()
         ui::msgBox(QStringLiteral("GARA modificata con successo"), ui::Information, QString());
     else
         ui::msgBox(QStringLiteral("Durante il salvataggio"), ui::OkOnly,
-                   QStringLiteral("Errore"));
+                   ui::texts::errorTitle);
     return true;
 }

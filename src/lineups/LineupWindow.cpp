@@ -5,6 +5,7 @@
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
+#include "ui/Texts.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -17,7 +18,6 @@ namespace {
 
 const QString tit = QStringLiteral("TIT");
 const QString ris = QStringLiteral("RIS");
-const QString choosePlayer = QStringLiteral("Selezionare prima un GIOCATORE");
 
 QString entryText(const data::LineupPlayer &p)
 {
@@ -74,9 +74,9 @@ void LineupWindow::buildWindow()
     OptRis = ui::named(new QRadioButton(QStringLiteral("Riserva")), "OptRis");
     OptTit->setChecked(true);
     BtnAdd = ui::button("BtnAdd", QStringLiteral("&ADD ->"));
-    BtnRem_0 = ui::button("BtnRem_0", QStringLiteral("<- &REM"));
-    BtnRem_1 = ui::button("BtnRem_1", QStringLiteral("<- &REM"));
-    BtnChiudi = ui::button("BtnChiudi", QStringLiteral("&CHIUDI"));
+    BtnRem_0 = ui::button("BtnRem_0", ui::texts::removeCaption);
+    BtnRem_1 = ui::button("BtnRem_1", ui::texts::removeCaption);
+    BtnChiudi = ui::button("BtnChiudi", ui::texts::closeCaption);
 
     // Roster | choice and ADD | REM beside each list | starters over reserves.
     auto *choice = new QVBoxLayout;
@@ -140,7 +140,7 @@ void LineupWindow::BtnAdd_Click()
 {
     const QListWidgetItem *chosen = selectedEntry(*List1);
     if (!chosen) {
-        ui::msgBox(choosePlayer, ui::OkOnly | ui::Exclamation, QString());
+        ui::msgBox(ui::texts::choosePlayerFirst, ui::OkOnly | ui::Exclamation, QString());
         List1->setFocus();
         return;
     }
@@ -169,7 +169,7 @@ void LineupWindow::BtnRem_Click(int index)
     QListWidget *list = index == 0 ? ListTit : ListRis;
     const QListWidgetItem *chosen = selectedEntry(*list);
     if (!chosen) {
-        ui::msgBox(choosePlayer, ui::OkOnly | ui::Exclamation, QString());
+        ui::msgBox(ui::texts::choosePlayerFirst, ui::OkOnly | ui::Exclamation, QString());
         list->setFocus();
         return;
     }
@@ -179,7 +179,7 @@ void LineupWindow::BtnRem_Click(int index)
     if (!ui::guard([&] { freed = freeEntry(idGio, tipo); }))
         return;
     if (!freed)
-        ui::msgBox(QStringLiteral("Durante eliminazione"), ui::OkOnly, QStringLiteral("Errore"));
+        ui::msgBox(ui::texts::duringDeletion, ui::OkOnly, ui::texts::errorTitle);
     loadList(tipo);
 }
 

@@ -18,6 +18,7 @@
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/Texts.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
@@ -30,12 +31,6 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-const QString noPlayers = QStringLiteral("Nessun GIOCATORE inserito in questa stagione/campionato");
-
-} // namespace
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
@@ -434,7 +429,7 @@ void Form1::Timer1_Timer()
 void Form1::BtnAna_Click()
 {
     if (Fgrid->Rows() == 1) {
-        ui::msgBox(noPlayers, ui::Information, QStringLiteral("AVVISO"));
+        ui::msgBox(ui::texts::noPlayers, ui::Information, ui::texts::noticeTitle);
         return;
     }
     if (TxtNome->text().isEmpty()) {
@@ -472,8 +467,7 @@ bool Form1::selectionMade()
 {
     if (Module1::selectedSeason != 0 && Module1::selectedChampionship != 0)
         return true;
-    ui::msgBox(QStringLiteral("Selezionare prima STAGIONE e CAMPIONATO"), ui::Information,
-               QStringLiteral("AVVISO"));
+    ui::msgBox(ui::texts::chooseSeasonAndChampionship, ui::Information, ui::texts::noticeTitle);
     return false;
 }
 
