@@ -122,10 +122,16 @@ QVariantList headerValues(const GameDraft &d)
 int insertGame(const GameDraft &d)
 {
     Transaction tx;
-    QSqlQuery q = run(QStringLiteral("INSERT INTO Gare (Stagione,Camp,Data,SqA,SqB,GolA,GolB,"
-                                     "Recupero) VALUES (?,?,?,?,?,?,?,?)"),
-                      headerValues(d));
-    const int id = q.lastInsertId().toInt();
+    // Numbered explicitly, also where another tool made IdGara no row key, and past every
+    // number that game rows still carry: a new game never inherits an old game's rows.
+    const int id = scalar(QStringLiteral("SELECT max(COALESCE((SELECT max(IdGara) FROM Gare),0),"
+                                         "COALESCE((SELECT max(IdGara) FROM DatiGare),0))+1"))
+                       .toInt();
+    QVariantList values = headerValues(d);
+    values.prepend(id);
+    run(QStringLiteral("INSERT INTO Gare (IdGara,Stagione,Camp,Data,SqA,SqB,GolA,GolB,"
+                       "Recupero) VALUES (?,?,?,?,?,?,?,?,?)"),
+        values);
     const auto write = [&](int idGio, const QString &tipo, const QVariant &minute) {
         writeGameEvent({id, d.season, d.camp, idGio, tipo}, minute);
     };

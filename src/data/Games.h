@@ -98,7 +98,8 @@ struct GameDraft {
 };
 
 // A new game: its row, then its line-up and events (starters, reserves, goals, cards,
-// substitutions) each on the first free row, all or nothing. Returns the new IdGara.
+// substitutions) each on the first free row, all or nothing. Returns the new IdGara, one
+// past every number that Gare and DatiGare hold.
 int insertGame(const GameDraft &draft);
 
 // Rewrites an existing game's own columns; its rows are not touched. Returns false when

@@ -223,6 +223,28 @@ private slots:
         QVERIFY(gameRow(newestGame()).contains(QStringLiteral("|0|0|0|integer")));
     }
 
+    // A store made by another tool, where IdGara is no row key, and old game rows whose
+    // game has gone: the new game still gets a number of its own and only its own rows.
+    void newGameNumberIsNeverInUse()
+    {
+        club->fx.sql(QStringLiteral("DROP TABLE Gare"));
+        club->fx.sql(QStringLiteral("CREATE TABLE Gare (IdGara INTEGER, Stagione INTEGER, "
+                                    "Camp INTEGER, Data DATE, SqA TEXT, SqB TEXT, GolA INTEGER, "
+                                    "GolB INTEGER, Recupero INTEGER)"));
+        club->fx.sql(QStringLiteral("INSERT INTO Gare VALUES (5,2010,?,'2010-09-01','A','B',0,0,0)"),
+                     {club->camp});
+        club->fx.addGameRow(7, club->players.at(0), QStringLiteral("RETE"), 10);
+        FrmGare editor;
+        editor.Carica(0);
+        QVERIFY(drive::activate(editor));
+        fillHeader(editor, QStringLiteral("VELMORA"), QStringLiteral("ASTI"), "0", "0");
+        MsgRecorder rec;
+        editor.BtnSalva->click();
+        QCOMPARE(rec.texts(), QStringList{"Nuova GARA inserita con successo"});
+        QCOMPARE(newestGame(), 8);
+        QVERIFY(club->rows(8).isEmpty());
+    }
+
     void existingGameUnchangedWritesNothing()
     {
         const int game = club->game();
