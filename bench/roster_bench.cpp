@@ -9,6 +9,7 @@
 #include "roster/Form1.h"
 
 #include <QApplication>
+#include <QRadioButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSqlQuery>
@@ -93,19 +94,25 @@ Result measure(const demo::Options &options, int runs)
                                                 "Stagione=? AND Camp=?"),
                                  {Module1::selectedSeason, Module1::selectedChampionship})
                         .toInt();
+        // A click on the other sort option refreshes the roster, as it does for the user.
+        bool byName = true;
+        const auto refresh = [&] {
+            byName = !byName;
+            (byName ? form.Opt_0 : form.Opt_2)->click();
+        };
         for (int i = 0; i < 20; ++i) { // warm up caches and the page cache
-            form.Opt_Click();
+            refresh();
             floorStatement();
         }
         // Alternate the two so that both see the same machine state.
-        std::vector<double> refresh, floor;
+        std::vector<double> refreshTimes, floor;
         for (int i = 0; i < 5; ++i) {
-            refresh.push_back(medianMicros(runs / 5, [&] { form.Opt_Click(); }));
+            refreshTimes.push_back(medianMicros(runs / 5, refresh));
             floor.push_back(medianMicros(runs / 5, floorStatement));
         }
-        std::sort(refresh.begin(), refresh.end());
+        std::sort(refreshTimes.begin(), refreshTimes.end());
         std::sort(floor.begin(), floor.end());
-        r.refresh = refresh[2];
+        r.refresh = refreshTimes[2];
         r.floor = floor[2];
         form.close();
     }
