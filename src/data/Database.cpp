@@ -89,6 +89,7 @@ void closeStore()
 {
     if (!QSqlDatabase::contains(QLatin1String(QSqlDatabase::defaultConnection)))
         return;
+    forgetKeptStatements(); // they belong to this connection
     {
         QSqlDatabase db = connection();
         db.close();

@@ -2,49 +2,29 @@
 
 #include "data/Sql.h"
 
-#include <QStringList>
 
 namespace data {
 
-QSqlQuery rosterQuery(int season, int camp, RosterOrder order)
-{
-    QString sort = QStringLiteral("Nome");
-    if (order == RosterOrder::Age)
-        sort = QStringLiteral("DataNas DESC");
-    else if (order == RosterOrder::Role)
-        sort = QStringLiteral("Ruolo DESC");
-    return run(QStringLiteral("SELECT IdGio,Nome,DataNas,Ruolo,'','','','',Squalifiche,'','','' "
-                              "FROM Giocatori G,Anagrafica A "
-                              "WHERE G.IdAna=A.IdAna AND Stagione=? AND Camp=? "
-                              "ORDER BY %1")
-                   .arg(sort),
-               {season, camp});
-}
+namespace {
 
-QHash<int, PlayerFigures> playerFigures(const QList<int> &idGios)
+// One pass over the roster's valid rows. Minutes: 90 for each start and each coming on,
+// less 90 for each going off, plus added time minus minute for each coming on and the
+// minute of each going off.
+const QString figuresStatement = QStringLiteral(
+    "SELECT P.IdGio,"
+    " count(*) FILTER (WHERE D.Tipo IN ('TIT','SF')), count(*) FILTER (WHERE D.Tipo='RETE'),"
+    " count(*) FILTER (WHERE D.Tipo='AMM'), count(*) FILTER (WHERE D.Tipo='ESP'),"
+    " count(*) FILTER (WHERE D.Tipo='SA'), count(*) FILTER (WHERE D.Tipo='SF'),"
+    " 90*(count(*) FILTER (WHERE D.Tipo IN ('TIT','SF'))-count(*) FILTER (WHERE D.Tipo='SA'))"
+    " +COALESCE(sum(COALESCE(G.Recupero,0)-COALESCE(D.Min,0)) FILTER (WHERE D.Tipo='SF'),0)"
+    " +COALESCE(sum(COALESCE(D.Min,0)) FILTER (WHERE D.Tipo='SA'),0) "
+    "FROM Giocatori P JOIN DatiGare D ON D.IdGio=P.IdGio JOIN Gare G ON G.IdGara=D.IdGara "
+    "WHERE P.Stagione=? AND P.Camp=? AND D.Valid=1 GROUP BY P.IdGio");
+
+QHash<int, PlayerFigures> figuresOf(int season, int camp)
 {
     QHash<int, PlayerFigures> result;
-    if (idGios.isEmpty())
-        return result;
-    // One statement for the whole roster; a Null minute reads as 0, and so does a game
-    // without added time.
-    const QStringList marks(idGios.size(), QStringLiteral("?"));
-    QVariantList ids;
-    for (int id : idGios)
-        ids << id;
-    QSqlQuery q = run(
-        QStringLiteral(
-            "SELECT D.IdGio,"
-            " SUM(D.Tipo='TIT' OR D.Tipo='SF'), SUM(D.Tipo='RETE'), SUM(D.Tipo='AMM'),"
-            " SUM(D.Tipo='ESP'), SUM(D.Tipo='SA'), SUM(D.Tipo='SF'),"
-            " SUM(CASE D.Tipo WHEN 'TIT' THEN 90"
-            "  WHEN 'SF' THEN IFNULL(G.Recupero,0)+90-IFNULL(D.Min,0)"
-            "  WHEN 'SA' THEN IFNULL(D.Min,0)-90 ELSE 0 END) "
-            "FROM DatiGare D JOIN Gare G ON G.IdGara=D.IdGara "
-            "WHERE D.Valid=1 AND D.IdGio IN (%1) "
-            "GROUP BY D.IdGio")
-            .arg(marks.join(u',')),
-        ids);
+    QSqlQuery &q = runKept(figuresStatement, {season, camp});
     while (q.next()) {
         PlayerFigures f;
         f.presences = q.value(1).toInt();
@@ -56,7 +36,36 @@ QHash<int, PlayerFigures> playerFigures(const QList<int> &idGios)
         f.minutes = q.value(7).toInt();
         result.insert(q.value(0).toInt(), f);
     }
+    q.finish();
     return result;
+}
+
+} // namespace
+
+QList<RosterRow> roster(int season, int camp, RosterOrder order)
+{
+    QString sort = QStringLiteral("Nome");
+    if (order == RosterOrder::Age)
+        sort = QStringLiteral("DataNas DESC");
+    else if (order == RosterOrder::Role)
+        sort = QStringLiteral("Ruolo DESC");
+    QSqlQuery &q = runKept(QStringLiteral("SELECT IdGio,Nome,DataNas,Ruolo,Squalifiche "
+                                          "FROM Giocatori G,Anagrafica A "
+                                          "WHERE G.IdAna=A.IdAna AND Stagione=? AND Camp=? "
+                                          "ORDER BY %1")
+                               .arg(sort),
+                           {season, camp});
+    QList<RosterRow> rows;
+    while (q.next())
+        rows.append({q.value(0).toInt(), text(q.value(1)), q.value(2), text(q.value(3)),
+                     q.value(4), {}});
+    q.finish();
+    if (rows.isEmpty())
+        return rows;
+    const QHash<int, PlayerFigures> figures = figuresOf(season, camp);
+    for (RosterRow &row : rows)
+        row.figures = figures.value(row.idGio);
+    return rows;
 }
 
 std::optional<PersonCard> personCard(const QString &name)

@@ -12,10 +12,6 @@ namespace data {
 
 enum class RosterOrder { Name, Age, Role };
 
-// The season roster: IdGio, Nome, DataNas, Ruolo, four blanks, Squalifiche, three blanks.
-// Name: A to Z; Age: youngest first; Role: P, D, C, A.
-QSqlQuery rosterQuery(int season, int camp, RosterOrder order);
-
 // The figures of one enrolment, computed from its valid game rows.
 struct PlayerFigures {
     int presences = 0;
@@ -27,9 +23,20 @@ struct PlayerFigures {
     int minutes = 0;
 };
 
-// Figures for every given enrolment id; an id without valid rows is missing from the
-// result (all its figures are 0).
-QHash<int, PlayerFigures> playerFigures(const QList<int> &idGios);
+// A player of the season roster with his figures.
+struct RosterRow {
+    int idGio = 0;
+    QString name;
+    QVariant born; // as stored
+    QString role;
+    QVariant suspensions;
+    PlayerFigures figures;
+};
+
+// The roster of a season and championship. Name: A to Z; Age: youngest first; Role: P, D,
+// C, A. Every figure counts the valid rows of the player's enrolment in games that exist; a
+// Null minute or added time counts as 0, and codes are compared letter for letter.
+QList<RosterRow> roster(int season, int camp, RosterOrder order);
 
 // Registry data shown on the season card.
 struct PersonCard {

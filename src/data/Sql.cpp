@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 
+#include <QHash>
 #include <QSqlError>
 
 namespace data {
@@ -49,6 +50,33 @@ QSqlQuery run(const QString &sql, const QVariantList &values)
 QSqlQuery run(const QString &sql, std::initializer_list<QVariant> values)
 {
     return run(sql, QVariantList(values));
+}
+
+namespace {
+QHash<QString, QSqlQuery> &keptStatements()
+{
+    static QHash<QString, QSqlQuery> kept;
+    return kept;
+}
+} // namespace
+
+QSqlQuery &runKept(const QString &sql, const QVariantList &values)
+{
+    auto &kept = keptStatements();
+    auto it = kept.find(sql);
+    if (it == kept.end())
+        it = kept.insert(sql, prepare(sql));
+    QSqlQuery &query = it.value();
+    query.finish();
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    exec(query);
+    return query;
+}
+
+void forgetKeptStatements()
+{
+    keptStatements().clear();
 }
 
 QVariant scalar(const QString &sql, const QVariantList &values)

@@ -34,6 +34,12 @@ QSqlQuery run(const QString &sql, const QVariantList &values);
 QVariant scalar(const QString &sql, std::initializer_list<QVariant> values = {});
 QVariant scalar(const QString &sql, const QVariantList &values);
 
+// For the statements that run on every refresh: prepared once and kept until the store
+// closes, then bound and executed like run(). The query stays valid until the next call
+// with the same text; finish() it once read, so that it holds no read lock.
+QSqlQuery &runKept(const QString &sql, const QVariantList &values = {});
+void forgetKeptStatements();
+
 // True when the statement yields at least one row.
 bool exists(const QString &sql, std::initializer_list<QVariant> values = {});
 

@@ -342,11 +342,8 @@ void Form1::refreshRoster()
         order = data::RosterOrder::Role;
 
     ui::guard([&] {
-        QSqlQuery q = data::rosterQuery(Module1::selectedSeason, Module1::selectedChampionship,
-                                        order);
-        Fgrid->Fill(q);
+        showRoster(data::roster(Module1::selectedSeason, Module1::selectedChampionship, order));
         setRosterHeaders();
-        computeRosterStatistics();
     });
     clearCard();
 }

@@ -3,6 +3,11 @@
 #include <QMainWindow>
 
 class Grid;
+
+namespace data {
+struct RosterRow;
+}
+
 class QAction;
 class QComboBox;
 class QLabel;
@@ -109,7 +114,7 @@ private:
     void fillChampionshipSelector();
     void refreshRoster();
     void setRosterHeaders();
-    void computeRosterStatistics();
+    void showRoster(const QList<data::RosterRow> &players);
     bool askSaveCard();
     bool selectionMade();
 

@@ -16,29 +16,28 @@ namespace {
 const QString errorTitle = QStringLiteral("Errore");
 }
 
-void Form1::computeRosterStatistics()
+// The roster with each player's figures, birth dates read as Italians read them.
+void Form1::showRoster(const QList<data::RosterRow> &players)
 {
-    const int last = Fgrid->Rows() - 1;
-    QList<int> ids;
-    for (int i = 1; i <= last; ++i) {
-        const QString born = Fgrid->TextMatrix(i, 3);
+    static const QStringList headers{"IdGio", "Nome", "Nato il", "R.",   "Pres", "Reti",
+                                     "Amm",   "Esp.", "Squ.",    "S.av", "S.fa", "Min.g."};
+    QList<QStringList> rows;
+    rows.reserve(players.size());
+    for (const data::RosterRow &p : players) {
+        QString born = data::text(p.born);
         if (!born.isEmpty()) {
             const QDate date = core::parseBirthDate(born);
             if (date.isValid())
-                Fgrid->SetTextMatrix(i, 3, core::formatDate(date));
+                born = core::formatDate(date);
         }
-        ids << core::wholeNumber(Fgrid->TextMatrix(i, 1));
+        const data::PlayerFigures &f = p.figures;
+        rows.append({QString::number(p.idGio), p.name, born, p.role,
+                     QString::number(f.presences), QString::number(f.goals),
+                     QString::number(f.cautions), QString::number(f.sendingsOff),
+                     data::text(p.suspensions), QString::number(f.substituted),
+                     QString::number(f.cameOn), QString::number(f.minutes)});
     }
-    const QHash<int, data::PlayerFigures> figures = data::playerFigures(ids);
-    for (int i = 1; i <= last; ++i) {
-        const data::PlayerFigures f = figures.value(ids.at(i - 1));
-        const std::pair<int, int> cells[] = {{5, f.presences},   {6, f.goals},
-                                             {7, f.cautions},    {8, f.sendingsOff},
-                                             {10, f.substituted}, {11, f.cameOn},
-                                             {12, f.minutes}};
-        for (const auto &[col, value] : cells)
-            Fgrid->SetTextMatrix(i, col, QString::number(value));
-    }
+    Fgrid->FillRows(headers, rows);
 }
 
 void Form1::clearCard()

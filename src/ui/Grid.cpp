@@ -80,7 +80,7 @@ void Grid::SetTextMatrix(int row, int col, const QString &text)
         m_corner = text;
     } else if (r < 0) {
         if (c < columnCount())
-            setHorizontalHeaderItem(c, new QTableWidgetItem(text));
+            setHeaderText(c, text);
     } else if (c < 0) {
         if (r < rowCount())
             setVerticalHeaderItem(r, new QTableWidgetItem(text));
@@ -89,12 +89,23 @@ void Grid::SetTextMatrix(int row, int col, const QString &text)
     }
 }
 
+void Grid::setHeaderText(int c, const QString &text)
+{
+    if (QTableWidgetItem *h = horizontalHeaderItem(c)) {
+        if (h->text() != text)
+            h->setText(text);
+    } else {
+        setHorizontalHeaderItem(c, new QTableWidgetItem(text));
+    }
+}
+
 void Grid::setCell(int r, int c, const QString &text)
 {
-    if (QTableWidgetItem *it = item(r, c))
-        it->setText(text);
-    else
+    QTableWidgetItem *it = item(r, c);
+    if (!it)
         setItem(r, c, new QTableWidgetItem(text));
+    else if (it->text() != text)
+        it->setText(text);
 }
 
 int Grid::Row() const
@@ -126,26 +137,51 @@ void Grid::ColWidthTwips(int col, int twips)
 
 void Grid::Fill(QSqlQuery &query)
 {
-    setUpdatesEnabled(false);
-    ClearRows();
     const QSqlRecord record = query.record();
-    if (columnCount() != record.count())
-        setColumnCount(record.count());
+    QStringList headers;
     for (int c = 0; c < record.count(); ++c)
-        setHorizontalHeaderItem(c, new QTableWidgetItem(record.fieldName(c)));
-    int r = 0;
+        headers << record.fieldName(c);
+    QList<QStringList> rows;
     while (query.next()) {
-        insertRow(r);
-        if (m_fixedCols > 0)
-            setVerticalHeaderItem(r, new QTableWidgetItem(QString()));
+        QStringList cells;
         for (int c = 0; c < record.count(); ++c) {
             const QVariant v = query.value(c);
-            setItem(r, c, new QTableWidgetItem(v.isNull() ? QString() : v.toString()));
+            cells << (v.isNull() ? QString() : v.toString());
         }
-        ++r;
+        rows << cells;
     }
-    if (rowCount() > 0)
+    FillRows(headers, rows);
+}
+
+void Grid::FillRows(const QStringList &headers, const QList<QStringList> &rows)
+{
+    setUpdatesEnabled(false);
+    clearSelection();
+    const int cols = int(headers.size());
+    if (columnCount() != cols)
+        setColumnCount(cols);
+    for (int c = 0; c < cols; ++c)
+        setHeaderText(c, headers.at(c));
+    const int count = int(rows.size());
+    if (rowCount() != count)
+        setRowCount(count);
+    {
+        // Cells are written with the model silent, then announced at once: a refresh
+        // costs one change notice instead of one per cell.
+        const QSignalBlocker silent(model());
+        for (int r = 0; r < count; ++r) {
+            if (m_fixedCols > 0 && !verticalHeaderItem(r))
+                setVerticalHeaderItem(r, new QTableWidgetItem(QString()));
+            const QStringList &cells = rows.at(r);
+            for (int c = 0; c < cols; ++c)
+                setCell(r, c, cells.value(c));
+        }
+    }
+    if (count > 0) {
+        emit model()->dataChanged(model()->index(0, 0), model()->index(count - 1, cols - 1));
+        emit model()->headerDataChanged(Qt::Vertical, 0, count - 1);
         setCurrentCell(0, 0);
+    }
     setUpdatesEnabled(true);
 }
 

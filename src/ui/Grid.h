@@ -32,6 +32,10 @@ public:
     // header row takes the column names, as a bound grid does.
     void Fill(QSqlQuery &query);
 
+    // The same with rows already read: one header per column after the fixed one, and
+    // the cells of each row. The current row is the first one again.
+    void FillRows(const QStringList &headers, const QList<QStringList> &rows);
+
     // Appends a row (cells from column 0) and removes one; both keep the header.
     void AddItem(const QStringList &cells);
     void RemoveItem(int row);
@@ -54,6 +58,7 @@ private:
     int dataRow(int row) const { return row - m_fixedRows; }
     int dataCol(int col) const { return col - m_fixedCols; }
     void setCell(int r, int c, const QString &text);
+    void setHeaderText(int c, const QString &text);
 
     int m_fixedRows;
     int m_fixedCols;
