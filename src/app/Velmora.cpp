@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -20,10 +22,36 @@ void installItalian(QApplication &app)
         app.installTranslator(&qtbase);
 }
 
+namespace {
+
+// One copy of the application per data folder: two would hand two new persons the same
+// number, and one person's photo would land on the other. A lock left by a run that
+// crashed is recognised by its process id and taken over.
+bool lockDataFolder(QLockFile &lock)
+{
+    QDir().mkpath(QFileInfo(data::storePath()).path());
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(100))
+        return true;
+    ui::msgBox(QStringLiteral("Velmora è già aperto su questa cartella:\n%1\n\n"
+                              "Usare la finestra già aperta, oppure chiuderla prima di "
+                              "riaprire Velmora.")
+                   .arg(QDir::toNativeSeparators(
+                       QDir::current().absoluteFilePath(QFileInfo(data::storePath()).path()))),
+               ui::OkOnly | ui::Exclamation, QStringLiteral("AVVISO"));
+    return false;
+}
+
+} // namespace
+
 int runVelmora(QApplication &app)
 {
     installItalian(app);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+
+    QLockFile lock(QFileInfo(data::storePath()).path() + QStringLiteral("/Velmora.lock"));
+    if (!lockDataFolder(lock))
+        return 1;
 
     const QString path = data::storePath();
     if (const QString reason = data::openStore(path); !reason.isEmpty()) {
