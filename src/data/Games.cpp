@@ -76,6 +76,74 @@ QList<GameEvent> gameEvents(int idGara)
     return events;
 }
 
+QList<Substitution> substitutions(const QList<GameEvent> &events)
+{
+    QList<Substitution> list;
+    const auto minuteOf = [](const GameEvent &e) { return e.minute.isNull() ? 0 : e.minute.toInt(); };
+    for (const GameEvent &e : events)
+        if (e.tipo == QLatin1String("SA"))
+            list.append({minuteOf(e), 0, QString(), e.idGio, e.name});
+    for (const GameEvent &e : events) {
+        if (e.tipo != QLatin1String("SF"))
+            continue;
+        for (Substitution &s : list) {
+            if (s.minute == minuteOf(e) && s.idIn == 0) {
+                s.idIn = e.idGio;
+                s.nameIn = e.name;
+                break;
+            }
+        }
+    }
+    return list;
+}
+
+QList<QStringList> gamesTable(int season, int camp)
+{
+    QList<QStringList> rows{{"Data", "Squadra 1", "Squadra 2", "Gol 1", "Gol 2", "Recupero",
+                             "Evento", "Minuto", "Giocatore", "Sostituito"}};
+    QSqlQuery games = gamesQuery(season, camp);
+    struct Game {
+        int id;
+        QStringList cells;
+    };
+    QList<Game> list;
+    while (games.next()) {
+        const QString stored = text(games.value(1));
+        const QDate date = core::parseGameDate(stored);
+        list.append({games.value(0).toInt(),
+                     {date.isValid() ? core::formatDate(date) : stored, text(games.value(2)),
+                      text(games.value(3)), text(games.value(4)), text(games.value(5))}});
+    }
+    for (Game &game : list) {
+        const std::optional<GameHeader> header = gameHeader(game.id);
+        game.cells << (header ? text(header->addedTime) : QString());
+        const QList<GameEvent> events = gameEvents(game.id);
+        const QList<Substitution> subs = substitutions(events);
+        qsizetype nextSub = 0;
+        bool any = false;
+        for (const GameEvent &e : events) {
+            const QString minute = e.minute.isNull() ? QString() : QString::number(e.minute.toInt());
+            QStringList event;
+            if (e.tipo == QLatin1String("RETE"))
+                event = {QStringLiteral("Rete"), minute, e.name, QString()};
+            else if (e.tipo == QLatin1String("AMM"))
+                event = {QStringLiteral("Ammonizione"), minute, e.name, QString()};
+            else if (e.tipo == QLatin1String("ESP"))
+                event = {QStringLiteral("Espulsione"), minute, e.name, QString()};
+            else if (e.tipo == QLatin1String("SA") && nextSub < subs.size()) {
+                const Substitution &s = subs.at(nextSub++);
+                event = {QStringLiteral("Sostituzione"), minute, s.nameIn, s.nameOut};
+            } else
+                continue;
+            rows << game.cells + event;
+            any = true;
+        }
+        if (!any)
+            rows << game.cells + QStringList{QString(), QString(), QString(), QString()};
+    }
+    return rows;
+}
+
 bool freeGameEvent(int idGara, int idGio, const QString &tipo, std::optional<int> minute)
 {
     Transaction tx;

@@ -50,6 +50,24 @@ struct GameEvent {
 // the rows were written.
 QList<GameEvent> gameEvents(int idGara);
 
+// A substitution as the game's rows tell it: each "SA" row (by minute, then in the order
+// written) with the first "SF" row of its minute not yet taken. An "SF" row without its "SA"
+// is left out; an "SA" row without its "SF" has no player coming on (idIn 0).
+struct Substitution {
+    int minute = 0;
+    int idIn = 0;
+    QString nameIn;
+    int idOut = 0;
+    QString nameOut;
+};
+QList<Substitution> substitutions(const QList<GameEvent> &events);
+
+// The games of a season and championship for a spreadsheet: a header row, then one row per
+// goal, card and substitution of each game, by date and minute, and one row for a game
+// without any: Data, Squadra 1, Squadra 2, Gol 1, Gol 2, Recupero, Evento, Minuto,
+// Giocatore, Sostituito.
+QList<QStringList> gamesTable(int season, int camp);
+
 // Frees the first valid row of the game for this player and code, and, when a minute is
 // given, at that minute (a row without a minute counts as minute 0, as it is shown).
 // Returns false when there is none.

@@ -328,32 +328,24 @@ void FrmGare::loadGame()
 
 void FrmGare::showEvents()
 {
-    for (const data::GameEvent &e : data::gameEvents(m_idGara)) {
-        const QString id = QString::number(e.idGio);
-        const int minute = e.minute.isNull() ? 0 : e.minute.toInt();
+    const QList<data::GameEvent> events = data::gameEvents(m_idGara);
+    for (const data::GameEvent &e : events) {
         if (e.tipo == QLatin1String("RETE")) {
             auto *goal = new QListWidgetItem(e.name + QStringLiteral(" (") + minuteText(e.minute) +
                                              QStringLiteral(")"));
             goal->setData(Qt::UserRole, e.idGio);
-            goal->setData(Qt::UserRole + 1, minute);
+            goal->setData(Qt::UserRole + 1, e.minute.isNull() ? 0 : e.minute.toInt());
             ListMar->addItem(goal);
         } else if (e.tipo == QLatin1String("AMM") || e.tipo == QLatin1String("ESP")) {
-            Fgrid1->AddItem({QString(), id, e.name, e.tipo});
-        } else if (e.tipo == QLatin1String("SA")) {
-            Fgrid2->AddItem({QString(), QString(), id, minuteText(e.minute), QString(), e.name});
-        } else if (e.tipo == QLatin1String("SF")) {
-            // The first row of that minute still without a player coming on: two
-            // substitutions at one minute pair up in the order their rows were written.
-            for (int r = 1; r < Fgrid2->Rows(); ++r) {
-                if (core::wholeNumber(Fgrid2->TextMatrix(r, 3)) == minute &&
-                    Fgrid2->TextMatrix(r, 1).isEmpty()) {
-                    Fgrid2->SetTextMatrix(r, 1, id);
-                    Fgrid2->SetTextMatrix(r, 4, e.name);
-                    break;
-                }
-            }
+            Fgrid1->AddItem({QString(), QString::number(e.idGio), e.name, e.tipo});
         }
     }
+    // Two substitutions at one minute pair up in the order their rows were written, so that
+    // each grid row shows one player coming on and one going off.
+    for (const data::Substitution &s : data::substitutions(events))
+        Fgrid2->AddItem({QString(), s.idIn ? QString::number(s.idIn) : QString(),
+                         QString::number(s.idOut), QString::number(s.minute) + degree, s.nameIn,
+                         s.nameOut});
     if (Fgrid1->Rows() > 0)
         Fgrid1->SetRow(0);
 }
