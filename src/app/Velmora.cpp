@@ -48,6 +48,7 @@ int runVelmora(QApplication &app)
 {
     installItalian(app);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
 
     QLockFile lock(QFileInfo(data::storePath()).path() + QStringLiteral("/Velmora.lock"));
     if (!lockDataFolder(lock))

@@ -4,6 +4,7 @@
 #include "core/Dates.h"
 #include "data/Database.h"
 #include "data/Sql.h"
+#include "ui/FileDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,6 +23,7 @@ Fixture::Fixture(bool openStore)
     ui::setMsgHandler({});
     ui::setInputHandler({});
     ui::setModalHandler({});
+    ui::setFileHandler({});
     if (!openStore)
         return;
     const QString error = data::openStore(data::storePath());

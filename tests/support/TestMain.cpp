@@ -1,6 +1,7 @@
 #include "support/TestMain.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <cstring>
@@ -33,6 +34,10 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Settings the application remembers go to a place of the tests' own.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
 
     // "tst_x ClassName ..." runs that class only, with the remaining arguments.
     const char *only = nullptr;
