@@ -9,6 +9,7 @@ namespace data {
 
 namespace {
 int savepointCounter = 0;
+int transactionDepth = 0;
 
 QString errorText(const QSqlError &error)
 {
@@ -108,25 +109,42 @@ QString text(const QVariant &value)
     return value.isNull() ? QString() : value.toString();
 }
 
-Transaction::Transaction() : m_name(QStringLiteral("sp%1").arg(++savepointCounter))
+// The outermost transaction begins as a writer: a lock another program holds is then waited
+// for at the start, instead of failing at once when a read inside the transaction could not
+// be turned into a write. Inner ones are savepoints.
+Transaction::Transaction()
 {
-    QSqlQuery q = prepare(QStringLiteral("SAVEPOINT ") + m_name);
-    exec(q);
+    if (transactionDepth == 0) {
+        QSqlQuery q = prepare(QStringLiteral("BEGIN IMMEDIATE"));
+        exec(q);
+    } else {
+        m_name = QStringLiteral("sp%1").arg(++savepointCounter);
+        QSqlQuery q = prepare(QStringLiteral("SAVEPOINT ") + m_name);
+        exec(q);
+    }
+    ++transactionDepth;
 }
 
 void Transaction::commit()
 {
-    QSqlQuery q = prepare(QStringLiteral("RELEASE ") + m_name);
+    QSqlQuery q = prepare(m_name.isEmpty() ? QStringLiteral("COMMIT")
+                                           : QStringLiteral("RELEASE ") + m_name);
     exec(q);
     m_done = true;
+    --transactionDepth;
 }
 
 Transaction::~Transaction()
 {
     if (m_done)
         return;
+    --transactionDepth;
     // Best effort: the error that got us here is the one worth reporting.
     QSqlQuery q(connection());
+    if (m_name.isEmpty()) {
+        q.exec(QStringLiteral("ROLLBACK"));
+        return;
+    }
     q.exec(QStringLiteral("ROLLBACK TO ") + m_name);
     q.exec(QStringLiteral("RELEASE ") + m_name);
 }
