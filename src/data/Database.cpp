@@ -15,7 +15,7 @@ const QString probeName = QStringLiteral("velmora-probe");
 
 QString sqlErrorText(const QSqlError &e)
 {
-    return e.databaseText().isEmpty() ? e.text() : e.databaseText();
+    return explained(e.nativeErrorCode(), e.databaseText().isEmpty() ? e.text() : e.databaseText());
 }
 
 // Reads the schema through a read-only connection: a file that is no database is thus

@@ -18,9 +18,52 @@ QString errorText(const QSqlError &error)
         t = error.driverText();
     if (t.isEmpty())
         t = error.text();
-    return t;
+    return explained(error.nativeErrorCode(), t);
 }
 } // namespace
+
+QString explained(const QString &code, const QString &engineText)
+{
+    bool isNumber = false;
+    const int primary = code.toInt(&isNumber) & 0xff; // extended codes keep it in the low byte
+    QString meaning;
+    if (isNumber) {
+        switch (primary) {
+        case 3:  // SQLITE_PERM
+        case 23: // SQLITE_AUTH
+            meaning = QStringLiteral("Permesso negato sul file del database.");
+            break;
+        case 5: // SQLITE_BUSY
+        case 6: // SQLITE_LOCKED
+            meaning = QStringLiteral("Il database è in uso da un altro programma: "
+                                     "riprovare tra qualche istante.");
+            break;
+        case 8: // SQLITE_READONLY
+            meaning = QStringLiteral("Il database è in sola lettura: la modifica non è stata "
+                                     "salvata.");
+            break;
+        case 10: // SQLITE_IOERR
+            meaning = QStringLiteral("Errore di lettura o scrittura sul disco.");
+            break;
+        case 11: // SQLITE_CORRUPT
+        case 26: // SQLITE_NOTADB
+            meaning = QStringLiteral("Il database è danneggiato o non è un database di "
+                                     "Velmora: ripristinare un backup.");
+            break;
+        case 13: // SQLITE_FULL
+            meaning = QStringLiteral("Il disco è pieno: liberare spazio e riprovare.");
+            break;
+        case 14: // SQLITE_CANTOPEN
+            meaning = QStringLiteral("Impossibile aprire il file del database.");
+            break;
+        default:
+            break;
+        }
+    }
+    if (meaning.isEmpty())
+        return engineText;
+    return meaning + QStringLiteral("\nDettaglio: ") + engineText;
+}
 
 DbError::DbError(const QString &text) : std::runtime_error(text.toStdString()), m_text(text) {}
 

@@ -19,6 +19,10 @@ private:
     QString m_text;
 };
 
+// The engine's text, preceded by what it means in Italian for the kinds of failure a user
+// meets (locked, read-only, full, damaged, disk errors), told apart by SQLite's result code.
+QString explained(const QString &code, const QString &engineText);
+
 // Prepares a statement on the store's connection; values are always bound, never glued in.
 QSqlQuery prepare(const QString &sql);
 

@@ -64,6 +64,32 @@ private slots:
         QCOMPARE(fx->count(QStringLiteral("Stagioni")), 1);
     }
 
+    // The failures a user meets are told in Italian; the engine's own words stay as detail.
+    void failuresAreExplainedInItalian()
+    {
+        fx->sql(QStringLiteral("PRAGMA query_only=ON"));
+        QString error;
+        try {
+            data::writeFormationRow(7, QStringLiteral("RIS"));
+        } catch (const data::DbError &e) {
+            error = e.text();
+        }
+        fx->sql(QStringLiteral("PRAGMA query_only=OFF"));
+        QCOMPARE(error, QStringLiteral("Il database è in sola lettura: la modifica non è stata "
+                                       "salvata.\nDettaglio: attempt to write a readonly database"));
+
+        // Extended result codes keep their primary code in the low byte; a trigger's own
+        // message is the club's, and stays as it is.
+        QVERIFY(data::explained(QStringLiteral("266"), QStringLiteral("disk I/O error"))
+                    .startsWith(QStringLiteral("Errore di lettura o scrittura sul disco.")));
+        QVERIFY(data::explained(QStringLiteral("13"), QStringLiteral("database or disk is full"))
+                    .startsWith(QStringLiteral("Il disco è pieno")));
+        QCOMPARE(data::explained(QStringLiteral("19"), QStringLiteral("partita bloccata")),
+                 QStringLiteral("partita bloccata"));
+        QCOMPARE(data::explained(QString(), QStringLiteral("Driver not loaded")),
+                 QStringLiteral("Driver not loaded"));
+    }
+
     // Nested units of work still commit and roll back as one.
     void nestedTransactionsAreOne()
     {
@@ -93,4 +119,4 @@ private slots:
 };
 
 VELMORA_TEST(ContentionTest)
-#include "tst_contention.moc"
+#include "tst_storeuse.moc"
