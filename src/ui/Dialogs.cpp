@@ -51,29 +51,56 @@ Icon iconOf(Style style)
 
 Buttons buttonsOf(Style style)
 {
-    return (int(style) & 0x7) == YesNo ? Buttons::YesNo : Buttons::Ok;
+    switch (int(style) & 0x7) {
+    case YesNo:
+        return Buttons::YesNo;
+    case YesNoCancel:
+        return Buttons::YesNoCancel;
+    case RetryExit:
+        return Buttons::RetryExit;
+    default:
+        return Buttons::Ok;
+    }
 }
 
 Answer msgBox(const QString &text, Style style, const QString &title)
 {
-    const MsgCall call{text, title, iconOf(style), buttonsOf(style)};
+    const MsgCall call{text, title, iconOf(style), buttonsOf(style),
+                       (int(style) & DefaultSecond) != 0};
     if (msgHandler)
         return msgHandler(call);
 
     QMessageBox box(qtIcon(call.icon), title, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MsgBox"));
-    if (call.buttons == Buttons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
+    // The buttons in order, and what each answers; Esc gives the last.
+    QList<std::pair<QAbstractButton *, Answer>> buttons;
+    switch (call.buttons) {
+    case Buttons::Ok:
+        buttons = {{box.addButton(QMessageBox::Ok), Answer::Ok}};
+        break;
+    case Buttons::YesNo:
+        buttons = {{box.addButton(QMessageBox::Yes), Answer::Yes},
+                   {box.addButton(QMessageBox::No), Answer::No}};
+        break;
+    case Buttons::YesNoCancel:
+        buttons = {{box.addButton(QMessageBox::Yes), Answer::Yes},
+                   {box.addButton(QMessageBox::No), Answer::No},
+                   {box.addButton(QMessageBox::Cancel), Answer::Cancel}};
+        break;
+    case Buttons::RetryExit:
+        buttons = {{box.addButton(QMessageBox::Retry), Answer::Retry},
+                   {box.addButton(QStringLiteral("&Esci"), QMessageBox::RejectRole), Answer::Exit}};
+        break;
     }
-    const int result = box.exec();
-    if (call.buttons == Buttons::Ok)
-        return Answer::Ok;
-    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    const int preferred = call.defaultSecond && buttons.size() > 1 ? 1 : 0;
+    box.setDefaultButton(qobject_cast<QPushButton *>(buttons.at(preferred).first));
+    box.setEscapeButton(buttons.last().first);
+    box.exec();
+    for (const auto &[button, answer] : buttons)
+        if (box.clickedButton() == button)
+            return answer;
+    return buttons.last().second;
 }
 
 QString inputBox(const QString &prompt, const QString &title, const QString &defaultText)

@@ -9,14 +9,17 @@ class QWidget;
 
 namespace ui {
 
-// Box styles, combined with |: one set of buttons and one icon.
+// Box styles, combined with |: one set of buttons, one icon, and which button Return presses.
 enum Style : int {
     OkOnly = 0,
+    YesNoCancel = 3, // "Sì", "No", "Annulla"
     YesNo = 4,
+    RetryExit = 5, // "Riprova", "Esci"
     Critical = 16,
     Question = 32,
     Exclamation = 48,
     Information = 64,
+    DefaultSecond = 256, // Return presses the second button ("No" of a deletion question)
 };
 constexpr Style operator|(Style a, Style b)
 {
@@ -24,14 +27,15 @@ constexpr Style operator|(Style a, Style b)
 }
 
 enum class Icon { None, Critical, Question, Exclamation, Information };
-enum class Buttons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
+enum class Buttons { Ok, YesNo, YesNoCancel, RetryExit };
+enum class Answer { Ok, Yes, No, Cancel, Retry, Exit };
 
 struct MsgCall {
     QString text;
     QString title;
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
+    bool defaultSecond = false;
 };
 
 Icon iconOf(Style style);

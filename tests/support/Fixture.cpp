@@ -129,7 +129,17 @@ MsgRecorder::MsgRecorder()
         calls.append(call);
         if (call.buttons == ui::Buttons::Ok)
             return ui::Answer::Ok;
-        return answers.isEmpty() ? ui::Answer::No : answers.takeFirst();
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        // What Esc would answer.
+        switch (call.buttons) {
+        case ui::Buttons::YesNoCancel:
+            return ui::Answer::Cancel;
+        case ui::Buttons::RetryExit:
+            return ui::Answer::Exit;
+        default:
+            return ui::Answer::No;
+        }
     });
     ui::setInputHandler([this](const QString &prompt, const QString &title, const QString &) {
         inputPrompts.append(prompt + QStringLiteral(" | ") + title);

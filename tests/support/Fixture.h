@@ -56,7 +56,7 @@ public:
     ~MsgRecorder();
 
     QList<ui::MsgCall> calls;
-    QList<ui::Answer> answers;  // for yes/no boxes, in order; No when the script runs out
+    QList<ui::Answer> answers;  // for questions, in order; what Esc answers when it runs out
     QStringList inputAnswers;   // for input boxes, in order; empty when the script runs out
     QStringList inputPrompts;
 
