@@ -44,11 +44,12 @@ QHash<int, PlayerFigures> figuresOf(int season, int camp)
 
 QList<RosterRow> roster(int season, int camp, RosterOrder order)
 {
+    // Players alike in the sort key come by name.
     QString sort = QStringLiteral("Nome");
     if (order == RosterOrder::Age)
-        sort = QStringLiteral("DataNas DESC");
+        sort = QStringLiteral("DataNas DESC,Nome");
     else if (order == RosterOrder::Role)
-        sort = QStringLiteral("Ruolo DESC");
+        sort = QStringLiteral("Ruolo DESC,Nome");
     QSqlQuery &q = runKept(QStringLiteral("SELECT IdGio,Nome,DataNas,Ruolo,Squalifiche "
                                           "FROM Giocatori G,Anagrafica A "
                                           "WHERE G.IdAna=A.IdAna AND Stagione=? AND Camp=? "
