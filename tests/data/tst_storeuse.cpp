@@ -1,4 +1,5 @@
 #include "data/Database.h"
+#include "data/Integrity.h"
 #include "data/RowReuse.h"
 #include "data/Sql.h"
 #include "support/Fixture.h"
@@ -6,6 +7,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -88,6 +90,34 @@ private slots:
                  QStringLiteral("partita bloccata"));
         QCOMPARE(data::explained(QString(), QStringLiteral("Driver not loaded")),
                  QStringLiteral("Driver not loaded"));
+    }
+
+    // The quick check finds damage in a part that the first screens do not read.
+    void quickCheckFindsDamage()
+    {
+        {
+            data::Transaction rows;
+            for (int i = 1; i <= 200; ++i)
+                fx->addFormation(i, QStringLiteral("TIT"));
+            rows.commit();
+        }
+        const QString path = QDir::current().absoluteFilePath(data::storePath());
+        QCOMPARE(data::quickCheck(path), QString());
+        const int page = fx->scalar(QStringLiteral("SELECT rootpage FROM sqlite_master "
+                                                   "WHERE name='Formazione_IdGio'"))
+                             .toInt();
+        const int size = fx->scalar(QStringLiteral("PRAGMA page_size")).toInt();
+        data::closeStore();
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(qint64(page - 1) * size));
+            file.write(QByteArray(size, '\xA5'));
+        }
+        QVERIFY(!data::quickCheck(path).isEmpty());
+        // The store still opens, for reading what is sound.
+        QCOMPARE(data::openStore(data::storePath()), QString());
+        QCOMPARE(fx->count(QStringLiteral("Stagioni")), 0);
     }
 
     // Nested units of work still commit and roll back as one.

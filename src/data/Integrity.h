@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace data {
+
+// SQLite's quick check of the store at path, on a read-only connection of its own, so that
+// it may run on another thread while the windows use theirs. Returns what it found wrong,
+// empty when the store is sound.
+QString quickCheck(const QString &path);
+
+} // namespace data
