@@ -54,6 +54,7 @@ private:
     int dataRow(int row) const { return row - m_fixedRows; }
     int dataCol(int col) const { return col - m_fixedCols; }
     void setCell(int r, int c, const QString &text);
+    void fixedCellClicked(int r);
 
     int m_fixedRows;
     int m_fixedCols;
