@@ -8,13 +8,10 @@
 #include "data/Sql.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/Texts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-
-namespace {
-const QString errorTitle = QStringLiteral("Errore");
-}
 
 void Form1::computeRosterStatistics()
 {
@@ -70,7 +67,7 @@ void Form1::loadCard(int row)
         const std::optional<data::PersonCard> person = data::personCard(TxtNome->text());
         if (!person) {
             ui::msgBox(QStringLiteral("Durante lettura dati anagrafici"), ui::OkOnly,
-                       errorTitle);
+                       ui::texts::errorTitle);
             return;
         }
         TxtLuogo->setText(person->place);
@@ -80,7 +77,7 @@ void Form1::loadCard(int row)
         const std::optional<data::SeasonData> season =
             data::seasonData(core::wholeNumber(TxtId->text()));
         if (!season) {
-            ui::msgBox(QStringLiteral("Durante lettura dati giocatore"), ui::OkOnly, errorTitle);
+            ui::msgBox(QStringLiteral("Durante lettura dati giocatore"), ui::OkOnly, ui::texts::errorTitle);
             return;
         }
         ComboRuolo->setCurrentIndex(ComboRuolo->findText(data::text(season->role)));
@@ -114,7 +111,7 @@ void Form1::saveCard()
     ui::guard([&] {
         if (!data::saveSeasonData(id, values)) {
             ui::msgBox(QStringLiteral("Durante salvataggio dati giocatore"), ui::OkOnly,
-                       errorTitle);
+                       ui::texts::errorTitle);
             return;
         }
         m_cardModified = false;
@@ -124,8 +121,7 @@ void Form1::saveCard()
 void Form1::removePlayer()
 {
     if (Fgrid->Rows() == 1) {
-        ui::msgBox(QStringLiteral("Nessun GIOCATORE inserito in questa stagione/campionato"),
-                   ui::Information, QStringLiteral("AVVISO"));
+        ui::msgBox(ui::texts::noPlayers, ui::Information, ui::texts::noticeTitle);
         return;
     }
     const int row = qMax(1, Fgrid->Row());
@@ -148,7 +144,7 @@ void Form1::removePlayer()
         ui::msgBox(QStringLiteral("Il Giocatore è presente nelle GARE"), ui::Information, refused);
         break;
     case data::RemoveResult::NotFound:
-        ui::msgBox(QStringLiteral("Durante l'eliminazione"), ui::OkOnly, errorTitle);
+        ui::msgBox(ui::texts::duringTheDeletion, ui::OkOnly, ui::texts::errorTitle);
         break;
     case data::RemoveResult::Removed:
         refreshRoster();
@@ -156,32 +152,7 @@ void Form1::removePlayer()
     }
 }
 
-void Form1::TxtPeso_Change()
-{
-    m_cardModified = true;
-}
-
-void Form1::TxtAltezza_Change()
-{
-    m_cardModified = true;
-}
-
-void Form1::TxtScadenza_Change()
-{
-    m_cardModified = true;
-}
-
-void Form1::TxtSocieta_Change()
-{
-    m_cardModified = true;
-}
-
-void Form1::TxtSqual_Change()
-{
-    m_cardModified = true;
-}
-
-void Form1::ComboRuolo_Click()
+void Form1::markCardModified()
 {
     m_cardModified = true;
 }

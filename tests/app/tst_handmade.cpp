@@ -3,6 +3,7 @@
 #include "registry/FrmAna.h"
 #include "roster/Form1.h"
 #include "roster/FrmInsGio.h"
+#include "support/Drive.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 #include "support/Widgets.h"
@@ -86,7 +87,8 @@ private slots:
 
         ModalHook hook;
         hook.on<FrmInsGio>([](FrmInsGio &w) {
-            w.ComboGio->setCurrentIndex(w.ComboGio->findText(QStringLiteral("BIANCHI LUCA")));
+            QVERIFY(drive::activate(w));
+            QVERIFY(drive::choose(*w.ComboGio, QStringLiteral("BIANCHI LUCA")));
             w.BtnOK->click();
         });
         form.BtnInsGio->click();
@@ -98,7 +100,8 @@ private slots:
         QString newPerson;
         editor.Carica(newPerson);
         QCOMPARE(editor.TxtId->text(), QStringLiteral("0009"));
-        editor.TxtNome->setText(QStringLiteral("verdi carlo"));
+        QVERIFY(drive::activate(editor));
+        drive::type(*editor.TxtNome, QStringLiteral("verdi carlo"));
         editor.BtnSalva->click();
         QCOMPARE(fx->scalar("SELECT IdAna FROM Anagrafica WHERE Nome='VERDI CARLO'").toInt(), 9);
     }

@@ -1,10 +1,12 @@
 #include "roster/Form1.h"
+#include "support/Drive.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 #include "ui/Grid.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include <memory>
@@ -74,10 +76,10 @@ private slots:
             fx->addGameRow(game, gio, tipo, minute);
 
         Form1 form;
+        QVERIFY(drive::activate(form));
         QCOMPARE(figures(form), expected);
         // The card copies the figures from the roster.
-        form.Fgrid->SetRow(1);
-        form.Fgrid_Click();
+        QVERIFY(drive::clickRow(*form.Fgrid, 1));
         const QStringList card{form.TxtPresenze->text(), form.TxtReti->text(),
                                form.TxtAmm->text(),      form.TxtEsp->text(),
                                form.TxtSostA->text(),    form.TxtSostF->text(),
@@ -106,9 +108,10 @@ private slots:
         fx->addGameRow(cup, sameManElsewhere, QStringLiteral("AMM"));
 
         Form1 form;
+        QVERIFY(drive::activate(form));
         QCOMPARE(figures(form), (QStringList{"2", "2", "0", "0", "0", "1", "140"}));
         QCOMPARE(form.Fgrid->TextMatrix(1, 3), QStringLiteral("31/01/1990"));
-        form.ComboCamp->setCurrentIndex(1);
+        QVERIFY(drive::choose(*form.ComboCamp, QStringLiteral("Coppa")));
         QCOMPARE(figures(form), (QStringList{"1", "0", "1", "0", "0", "0", "90"}));
     }
 
@@ -133,7 +136,7 @@ private slots:
         Form1 form;
         QCOMPARE(form.Fgrid->TextMatrix(1, 5), QStringLiteral("0"));
         fx->addGameRow(game, gio, QStringLiteral("TIT"));
-        form.Opt_Click();
+        form.Opt_1->click();
         QCOMPARE(form.Fgrid->TextMatrix(1, 5), QStringLiteral("1"));
         QCOMPARE(form.Fgrid->TextMatrix(1, 12), QStringLiteral("90"));
     }

@@ -3,6 +3,7 @@
 #include "data/Sql.h"
 #include "demo/DemoClub.h"
 #include "roster/Form1.h"
+#include "support/Drive.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 #include "ui/Grid.h"
@@ -92,7 +93,8 @@ private slots:
     {
         QCOMPARE(demo::buildClub(small()), QString());
         Form1 form;
-        form.ComboCamp->setCurrentIndex(1);
+        QVERIFY(drive::activate(form));
+        QVERIFY(drive::choose(*form.ComboCamp, form.ComboCamp->itemText(1)));
         QCOMPARE(form.Fgrid->Rows(), 26);
         int checked = 0;
         for (int r = 1; r < form.Fgrid->Rows(); ++r) {
