@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -161,6 +162,52 @@ private slots:
         QCOMPARE(data::openStore(data::storePath()), QString());
         QCOMPARE(fx->scalar(objects).toString(), complete);
         QCOMPARE(fx->count(QStringLiteral("Stagioni")), 1);
+    }
+
+    // Another tool may name the tables in another case: SQLite takes them as the same.
+    void tablesNamedInAnotherCaseAreKept()
+    {
+        fx = std::make_unique<Fixture>(false);
+        QDir().mkpath(QStringLiteral("Dati"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "byhand");
+            db.setDatabaseName(data::storePath());
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("CREATE TABLE STAGIONI (Nome INTEGER)")));
+            QVERIFY(q.exec(QStringLiteral("INSERT INTO STAGIONI VALUES (2010)")));
+            QVERIFY(q.exec(QStringLiteral("CREATE TABLE datigare (Valid INTEGER, IdGara INTEGER, "
+                                          "Stagione INTEGER, Camp INTEGER, IdGio INTEGER, "
+                                          "Tipo TEXT, Min INTEGER)")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("byhand"));
+        QCOMPARE(data::openStore(data::storePath()), QString());
+        QCOMPARE(fx->count(QStringLiteral("Stagioni")), 1);
+        QCOMPARE(fx->count(QStringLiteral("sqlite_master"), QStringLiteral("type='table'")), 7);
+    }
+
+    // The lookups that every roster refresh and every game save make have an index of their
+    // own, led by the column they look for.
+    void hotLookupsHaveAnIndex_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("column");
+        QTest::newRow("game rows of a player") << "DatiGare" << "IdGio";
+        QTest::newRow("rows of a game") << "DatiGare" << "IdGara";
+        QTest::newRow("free game rows") << "DatiGare" << "Valid";
+        QTest::newRow("free formation rows") << "Formazione" << "Valid";
+        QTest::newRow("a season's roster") << "Giocatori" << "Stagione";
+    }
+    void hotLookupsHaveAnIndex()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, column);
+        fx = std::make_unique<Fixture>();
+        QVERIFY(data::exists(QStringLiteral("SELECT 1 FROM pragma_index_list(?) L "
+                                            "WHERE (SELECT name FROM pragma_index_info(L.name) "
+                                            "WHERE seqno=0)=?"),
+                             {table, column}));
     }
 
     // A file that is no database is reported and left byte for byte as it was.

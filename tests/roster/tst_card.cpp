@@ -342,9 +342,11 @@ private slots:
         QVERIFY(drive::clickRow(*form.Fgrid, 2));
         rec.answers << ui::Answer::Yes;
         form.BtnElimina->click();
-        QCOMPARE(rec.calls.at(0).text, QStringLiteral("Eliminazione Giocatore ROSSI MARIO ?"));
+        QCOMPARE(rec.texts(), (QStringList{"Eliminazione Giocatore ROSSI MARIO ?",
+                                           "Il Giocatore è presente nella Formazione"}));
         QCOMPARE(rec.calls.at(0).title, QStringLiteral("CONFERMI"));
-        QCOMPARE(rec.last().text, QStringLiteral("Il Giocatore è presente nella Formazione"));
+        QCOMPARE(rec.calls.at(0).icon, ui::Icon::Question);
+        QCOMPARE(rec.calls.at(0).buttons, ui::Buttons::YesNo);
         QCOMPARE(rec.last().title, QStringLiteral("Impossibile procedere"));
         QCOMPARE(rec.last().icon, ui::Icon::Information);
 
@@ -375,8 +377,7 @@ private slots:
         QCOMPARE(form.TxtId->text(), QString());
         rec.answers << ui::Answer::Yes;
         form.BtnElimina->click();
-        QCOMPARE(rec.calls.at(0).text, QStringLiteral("Eliminazione Giocatore D'ANGELO LUCA ?"));
-        QCOMPARE(rec.calls.size(), 1);
+        QCOMPARE(rec.texts(), QStringList{"Eliminazione Giocatore D'ANGELO LUCA ?"});
         QCOMPARE(form.Fgrid->Rows(), 2);
     }
 

@@ -7,6 +7,7 @@
 #include "ui/Grid.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -193,6 +194,32 @@ private slots:
         QVERIFY(drive::clickRow(*form.Fgrid, 1));
         form.BtnAna->click();
         QCOMPARE(hook.shown, QStringList{"FrmAna"});
+    }
+
+    // The user reads the roster and picks whole rows; nothing he types changes a cell.
+    void rosterIsReadOnlyAndPickedByRows()
+    {
+        fx->addSeason(2010);
+        const int camp = fx->addChampionship(QStringLiteral("Serie D"));
+        fx->enrol(fx->addPerson(QStringLiteral("BIANCHI")), 2010, camp);
+        fx->enrol(fx->addPerson(QStringLiteral("ROSSI")), 2010, camp);
+        Form1 form;
+        QVERIFY(drive::activate(form));
+        QVERIFY(drive::clickRow(*form.Fgrid, 2, 3));
+        int shown = 0;
+        for (int c = 1; c < form.Fgrid->Cols(); ++c)
+            shown += columnShown(*form.Fgrid, c);
+        const QList<QTableWidgetItem *> picked = form.Fgrid->selectedItems();
+        QCOMPARE(picked.size(), shown);
+        for (const QTableWidgetItem *cell : picked)
+            QCOMPARE(cell->row(), picked.first()->row());
+        QCOMPARE(form.Fgrid->Row(), 2);
+
+        drive::key(Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ZZ"));
+        drive::key(Qt::Key_Return);
+        QCOMPARE(entries(*form.Fgrid, 2), (QStringList{"BIANCHI", "ROSSI"}));
+        QCOMPARE(entries(*form.Fgrid, 3), (QStringList{"", ""}));
     }
 
     // A double click on a row, on a cell or on its fixed cell, opens the person editor with

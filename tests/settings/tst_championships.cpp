@@ -155,9 +155,9 @@ private slots:
         w.BtnElimina->click();
 
         QCOMPARE(msgs->texts(), messages);
-        QCOMPARE(msgs->calls.first().title, QStringLiteral("CONFERMA"));
-        QCOMPARE(msgs->calls.first().icon, ui::Icon::Question);
-        QCOMPARE(msgs->calls.first().buttons, ui::Buttons::YesNo);
+        QCOMPARE(msgs->calls.at(0).title, QStringLiteral("CONFERMA"));
+        QCOMPARE(msgs->calls.at(0).icon, ui::Icon::Question);
+        QCOMPARE(msgs->calls.at(0).buttons, ui::Buttons::YesNo);
         if (messages.size() > 1) {
             QCOMPARE(msgs->last().title, QStringLiteral("Impossibile eliminarlo"));
             QCOMPARE(msgs->last().icon, ui::Icon::Information);
