@@ -130,6 +130,16 @@ private slots:
         QVERIFY(!data::exists(QStringLiteral("SELECT 1 FROM Stagioni WHERE Nome=?"), {2011}));
     }
 
+    // Optional text columns take the text as typed, Null for an empty one.
+    void optionalTextIsNullWhenEmpty()
+    {
+        QVERIFY(data::textOrNull(QStringLiteral("")).isNull());
+        QVERIFY(data::textOrNull(QString()).isNull());
+        QCOMPARE(data::textOrNull(QStringLiteral(" ")), QVariant(QStringLiteral(" ")));
+        QCOMPARE(data::text(QVariant()), QString());
+        QCOMPARE(data::text(QVariant(12)), QStringLiteral("12"));
+    }
+
     void anExistingStoreIsReadAsItIs()
     {
         fx = std::make_unique<Fixture>();
@@ -239,7 +249,7 @@ private slots:
     {
         fx = std::make_unique<Fixture>(false);
         QDir().mkpath(data::storePath());
-        QVERIFY(!data::openStore(data::storePath()).isEmpty());
+        QCOMPARE(data::openStore(data::storePath()), QStringLiteral("non è un file"));
         QVERIFY(QFileInfo(data::storePath()).isDir());
     }
 
@@ -330,6 +340,9 @@ private slots:
             outer.commit();
         } catch (const data::DbError &) {
         }
+        // What was committed is in the file, for the next opening too.
+        data::closeStore();
+        QCOMPARE(data::openStore(data::storePath()), QString());
         QCOMPARE(fx->scalar(QStringLiteral("SELECT group_concat(Nome, ',') FROM "
                                            "(SELECT Nome FROM Stagioni ORDER BY Nome)"))
                      .toString(),
@@ -358,6 +371,8 @@ private slots:
 
         QCOMPARE(data::writeFormationRow(5, QStringLiteral("TIT")), 1);
         data::freeFormationRow(1);
+        QCOMPARE(fx->scalar(QStringLiteral("SELECT Valid||IdGio||Tipo FROM Formazione")).toString(),
+                 QStringLiteral("05TIT"));
         QCOMPARE(data::writeFormationRow(6, QStringLiteral("RIS")), 1);
         QCOMPARE(fx->scalar(QStringLiteral("SELECT IdGio||Tipo FROM Formazione")).toString(),
                  QStringLiteral("6RIS"));

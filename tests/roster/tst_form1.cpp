@@ -218,6 +218,7 @@ private slots:
         drive::key(Qt::Key_F2);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ZZ"));
         drive::key(Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), form.Fgrid); // an editor would commit first
         QCOMPARE(entries(*form.Fgrid, 2), (QStringList{"BIANCHI", "ROSSI"}));
         QCOMPARE(entries(*form.Fgrid, 3), (QStringList{"", ""}));
     }
