@@ -69,11 +69,11 @@ void Form1::buildWindow()
     auto *lblStag = ui::named(new QLabel(QStringLiteral("STAGIONE")), "LblStag");
     auto *lblCamp = ui::named(new QLabel(QStringLiteral("CAMPIONATO")), "LblCamp");
     BtnInsGio = ui::button("BtnInsGio", ui::texts::insertCaption,
-                       QStringLiteral("Inserisci Giocatore in questa stagione"));
+                           QStringLiteral("Inserisci Giocatore in questa stagione"));
     BtnElimina = ui::button("BtnElimina", ui::texts::deleteCaption,
-                        QStringLiteral("Elimina Giocatore da questa stagione"));
+                            QStringLiteral("Elimina Giocatore da questa stagione"));
     BtnImporta = ui::button("BtnImporta", QStringLiteral("&Importa"),
-                        QStringLiteral("Importa Giocatore da altra stagione"));
+                            QStringLiteral("Importa Giocatore da altra stagione"));
     BtnImporta->setEnabled(false);
 
     auto *top = new QHBoxLayout;
@@ -239,7 +239,6 @@ void Form1::connectControls()
     connect(mnuCamp, &QAction::triggered, this, &Form1::mnuCamp_Click);
     connect(mnuFormazione, &QAction::triggered, this, &Form1::mnuFormazione_Click);
 
-
     // One mark for the whole card: any change of an editable box or of the role.
     for (QLineEdit *box : {TxtPeso, TxtAltezza, TxtScadenza, TxtSocieta, TxtSqual})
         connect(box, &QLineEdit::textChanged, this, &Form1::markCardModified);
@@ -257,8 +256,8 @@ void Form1::Form_Load()
     Module1::selectedSeasonName.clear();
     Module1::selectedChampionshipName.clear();
 
-    ComboRuolo->addItems({QStringLiteral("P"), QStringLiteral("D"), QStringLiteral("C"),
-                          QStringLiteral("A")});
+    ComboRuolo->addItems(
+        {QStringLiteral("P"), QStringLiteral("D"), QStringLiteral("C"), QStringLiteral("A")});
     ComboRuolo->setCurrentIndex(-1);
 
     fillSeasonSelector();

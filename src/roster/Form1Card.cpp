@@ -43,9 +43,9 @@ void Form1::clearCard()
     TxtId->clear();
     TxtNome->clear();
     ComboRuolo->setCurrentIndex(-1);
-    for (QLineEdit *box : {TxtData, TxtLuogo, TxtPeso, TxtAltezza, TxtPaese, TxtDoc, TxtScadenza,
-                           TxtSocieta, TxtPresenze, TxtReti, TxtAmm, TxtEsp, TxtSqual, TxtSostA,
-                           TxtSostF, TxtMin})
+    for (QLineEdit *box :
+         {TxtData, TxtLuogo, TxtPeso, TxtAltezza, TxtPaese, TxtDoc, TxtScadenza, TxtSocieta,
+          TxtPresenze, TxtReti, TxtAmm, TxtEsp, TxtSqual, TxtSostA, TxtSostF, TxtMin})
         box->clear();
     m_cardModified = false;
 }
@@ -77,7 +77,8 @@ void Form1::loadCard(int row)
         const std::optional<data::SeasonData> season =
             data::seasonData(core::wholeNumber(TxtId->text()));
         if (!season) {
-            ui::msgBox(QStringLiteral("Durante lettura dati giocatore"), ui::OkOnly, ui::texts::errorTitle);
+            ui::msgBox(QStringLiteral("Durante lettura dati giocatore"), ui::OkOnly,
+                       ui::texts::errorTitle);
             return;
         }
         ComboRuolo->setCurrentIndex(ComboRuolo->findText(data::text(season->role)));
@@ -101,7 +102,8 @@ void Form1::saveCard()
         return box->text().isEmpty() ? QVariant() : QVariant(core::leadingNumber(box->text()));
     };
     data::SeasonData values;
-    values.role = ComboRuolo->currentIndex() >= 0 ? QVariant(ComboRuolo->currentText()) : QVariant();
+    values.role =
+        ComboRuolo->currentIndex() >= 0 ? QVariant(ComboRuolo->currentText()) : QVariant();
     values.weight = number(TxtPeso);
     values.height = number(TxtAltezza);
     values.expiry = data::textOrNull(TxtScadenza->text());

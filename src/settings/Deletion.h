@@ -18,7 +18,7 @@ int chosenRow(QListWidget &list, const QString &askForChoice);
 struct Deletion {
     QString question = {}; // asked first, yes or no; empty: the deletion is not confirmed
     QString questionTitle = {};
-    QString inUse;    // the refusal while players are enrolled
+    QString inUse; // the refusal while players are enrolled
     QString inUseTitle;
     std::function<bool()> enrolled;
     std::function<bool()> remove; // false when the row was gone already

@@ -189,13 +189,13 @@ Grid::Spot Grid::cellSpot(int row, int col)
     scrollTo(model()->index(qMax(r, 0), qMax(c, 0)));
     if (r < 0) {
         const QHeaderView *h = horizontalHeader();
-        return {h->viewport(), QRect(h->sectionViewportPosition(c), 0, h->sectionSize(c),
-                                     h->height())};
+        return {h->viewport(),
+                QRect(h->sectionViewportPosition(c), 0, h->sectionSize(c), h->height())};
     }
     if (c < 0) {
         const QHeaderView *h = verticalHeader();
-        return {h->viewport(), QRect(0, h->sectionViewportPosition(r), h->width(),
-                                     h->sectionSize(r))};
+        return {h->viewport(),
+                QRect(0, h->sectionViewportPosition(r), h->width(), h->sectionSize(r))};
     }
     return {viewport(), visualRect(model()->index(r, c))};
 }

@@ -48,16 +48,16 @@ private slots:
         QTest::addColumn<QStringList>("columns");
         QTest::newRow("Stagioni") << "Stagioni" << QStringList{"Nome"};
         QTest::newRow("Campionati") << "Campionati" << QStringList{"Id", "Nome"};
-        QTest::newRow("Anagrafica") << "Anagrafica"
-                                    << QStringList{"IdAna",    "Nome",  "DataNas",
-                                                   "LuogoNas", "Paese", "Documento"};
+        QTest::newRow("Anagrafica")
+            << "Anagrafica"
+            << QStringList{"IdAna", "Nome", "DataNas", "LuogoNas", "Paese", "Documento"};
         QTest::newRow("Giocatori")
             << "Giocatori"
-            << QStringList{"IdGio",  "IdAna",       "Stagione",  "Camp",      "Ruolo",
-                           "Peso",   "Altezza",     "Scadenza",  "SocPre",    "Squalifiche",
+            << QStringList{"IdGio",     "IdAna",     "Stagione", "Camp",   "Ruolo",
+                           "Peso",      "Altezza",   "Scadenza", "SocPre", "Squalifiche",
                            "Vestiario", "Infortuni", "Cure"};
         QTest::newRow("Gare") << "Gare"
-                              << QStringList{"IdGara", "Stagione", "Camp", "Data", "SqA",
+                              << QStringList{"IdGara", "Stagione", "Camp", "Data",    "SqA",
                                              "SqB",    "GolA",     "GolB", "Recupero"};
         QTest::newRow("DatiGare") << "DatiGare"
                                   << QStringList{"Valid", "IdGara", "Stagione", "Camp",
@@ -80,18 +80,22 @@ private slots:
     {
         QTest::addColumn<QString>("table");
         QTest::addColumn<QString>("key");
-        QTest::newRow("persons") << "Anagrafica" << "IdAna";
-        QTest::newRow("enrolments") << "Giocatori" << "IdGio";
-        QTest::newRow("games") << "Gare" << "IdGara";
-        QTest::newRow("championships") << "Campionati" << "Id";
+        QTest::newRow("persons") << "Anagrafica"
+                                 << "IdAna";
+        QTest::newRow("enrolments") << "Giocatori"
+                                    << "IdGio";
+        QTest::newRow("games") << "Gare"
+                               << "IdGara";
+        QTest::newRow("championships") << "Campionati"
+                                       << "Id";
     }
     void countersHandOutGreatestPlusOne()
     {
         QFETCH(QString, table);
         QFETCH(QString, key);
         fx = std::make_unique<Fixture>();
-        const QString append = QStringLiteral("INSERT INTO %1 DEFAULT VALUES RETURNING %2")
-                                   .arg(table, key);
+        const QString append =
+            QStringLiteral("INSERT INTO %1 DEFAULT VALUES RETURNING %2").arg(table, key);
         QCOMPARE(data::scalar(append).toInt(), 1);
         QCOMPARE(data::scalar(append).toInt(), 2);
         fx->sql(QStringLiteral("INSERT INTO %1 (%2) VALUES (40)").arg(table, key));
@@ -105,9 +109,9 @@ private slots:
         fx->addChampionship(QStringLiteral("A"));
         const int camp = data::addChampionship(QStringLiteral("B"));
         QCOMPARE(camp, 2);
-        QCOMPARE(fx->scalar(QStringLiteral("SELECT Nome FROM Campionati WHERE Id=?"), {camp})
-                     .toString(),
-                 QStringLiteral("B"));
+        QCOMPARE(
+            fx->scalar(QStringLiteral("SELECT Nome FROM Campionati WHERE Id=?"), {camp}).toString(),
+            QStringLiteral("B"));
         const int person = fx->addPerson(QStringLiteral("ROSSI"));
         fx->enrol(person, 2010, 1);
         const int idGio = data::enrol(person, 2010, camp);
@@ -153,9 +157,9 @@ private slots:
     void missingTablesAndIndexesAreAdded()
     {
         fx = std::make_unique<Fixture>();
-        const QString objects = QStringLiteral(
-            "SELECT group_concat(type||' '||name, ', ') FROM (SELECT type,name FROM "
-            "sqlite_master WHERE name NOT LIKE 'sqlite%' ORDER BY type,name)");
+        const QString objects =
+            QStringLiteral("SELECT group_concat(type||' '||name, ', ') FROM (SELECT type,name FROM "
+                           "sqlite_master WHERE name NOT LIKE 'sqlite%' ORDER BY type,name)");
         const QString complete = fx->scalar(objects).toString();
         QSqlQuery indexes = data::run(QStringLiteral(
             "SELECT name FROM sqlite_master WHERE type='index' AND name NOT LIKE 'sqlite%'"));
@@ -203,11 +207,16 @@ private slots:
     {
         QTest::addColumn<QString>("table");
         QTest::addColumn<QString>("column");
-        QTest::newRow("game rows of a player") << "DatiGare" << "IdGio";
-        QTest::newRow("rows of a game") << "DatiGare" << "IdGara";
-        QTest::newRow("free game rows") << "DatiGare" << "Valid";
-        QTest::newRow("free formation rows") << "Formazione" << "Valid";
-        QTest::newRow("a season's roster") << "Giocatori" << "Stagione";
+        QTest::newRow("game rows of a player") << "DatiGare"
+                                               << "IdGio";
+        QTest::newRow("rows of a game") << "DatiGare"
+                                        << "IdGara";
+        QTest::newRow("free game rows") << "DatiGare"
+                                        << "Valid";
+        QTest::newRow("free formation rows") << "Formazione"
+                                             << "Valid";
+        QTest::newRow("a season's roster") << "Giocatori"
+                                           << "Stagione";
     }
     void hotLookupsHaveAnIndex()
     {

@@ -20,9 +20,9 @@ class CardTest : public QObject {
 
     QVariant stored(const char *column, int idGio)
     {
-        return fx->scalar(QStringLiteral("SELECT %1 FROM Giocatori WHERE IdGio=?")
-                              .arg(QLatin1String(column)),
-                          {idGio});
+        return fx->scalar(
+            QStringLiteral("SELECT %1 FROM Giocatori WHERE IdGio=?").arg(QLatin1String(column)),
+            {idGio});
     }
 
 private slots:
@@ -93,22 +93,38 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown"); // empty: the box keeps what the load put there
+        QTest::addColumn<QString>("shown");  // empty: the box keeps what the load put there
         QTest::addColumn<QString>("column"); // empty: the card stays unchanged
         QTest::addColumn<QString>("expected");
         const QString longText = QStringLiteral("Unione Sportiva Dilettantistica Pro Vercelli "
                                                 "1892 Calcio");
-        QTest::newRow("weight") << "TxtPeso" << "1234" << "123" << "Peso" << "123";
-        QTest::newRow("height") << "TxtAltezza" << "1855" << "185" << "Altezza" << "185";
+        QTest::newRow("weight") << "TxtPeso"
+                                << "1234"
+                                << "123"
+                                << "Peso"
+                                << "123";
+        QTest::newRow("height") << "TxtAltezza"
+                                << "1855"
+                                << "185"
+                                << "Altezza"
+                                << "185";
         QTest::newRow("contract") << "TxtScadenza" << longText << longText.left(30) << "Scadenza"
                                   << longText.left(30);
         QTest::newRow("previous club") << "TxtSocieta" << longText + longText << longText.left(50)
                                        << "SocPre" << longText.left(50);
-        QTest::newRow("suspensions") << "TxtSqual" << "123" << "12" << "Squalifiche" << "12";
-        QTest::newRow("role") << "ComboRuolo" << "C" << "C" << "Ruolo" << "C";
-        for (const char *box : {"TxtNome", "TxtData", "TxtLuogo", "TxtPaese", "TxtDoc", "TxtReti",
-                                "TxtMin"})
-            QTest::newRow(box) << box << "99" << "" << "" << "";
+        QTest::newRow("suspensions") << "TxtSqual"
+                                     << "123"
+                                     << "12"
+                                     << "Squalifiche"
+                                     << "12";
+        QTest::newRow("role") << "ComboRuolo"
+                              << "C"
+                              << "C"
+                              << "Ruolo"
+                              << "C";
+        for (const char *box :
+             {"TxtNome", "TxtData", "TxtLuogo", "TxtPaese", "TxtDoc", "TxtReti", "TxtMin"})
+            QTest::newRow(box) << box << "99" << QString() << QString() << QString();
     }
     void boxesTakeWhatTheUserTypes()
     {
@@ -154,12 +170,20 @@ private slots:
         QTest::addColumn<QVariant>("storedWeight");
         QTest::addColumn<int>("storedSuspensions");
         QTest::addColumn<QVariant>("storedClub");
-        QTest::newRow("numbers") << "75" << "3" << "Nuova Pro Patria" << QVariant(75.0) << 3
+        QTest::newRow("numbers") << "75"
+                                 << "3"
+                                 << "Nuova Pro Patria" << QVariant(75.0) << 3
                                  << QVariant("Nuova Pro Patria");
-        QTest::newRow("empty boxes") << "" << "" << "" << QVariant() << 0 << QVariant();
-        QTest::newRow("leading number") << "7.5" << "2x" << "L'Aquila Calcio" << QVariant(7.5) << 2
-                                        << QVariant("L'Aquila Calcio");
-        QTest::newRow("no number") << "ab" << "-" << " " << QVariant(0.0) << 0 << QVariant(" ");
+        QTest::newRow("empty boxes") << ""
+                                     << ""
+                                     << "" << QVariant() << 0 << QVariant();
+        QTest::newRow("leading number")
+            << "7.5"
+            << "2x"
+            << "L'Aquila Calcio" << QVariant(7.5) << 2 << QVariant("L'Aquila Calcio");
+        QTest::newRow("no number") << "ab"
+                                   << "-"
+                                   << " " << QVariant(0.0) << 0 << QVariant(" ");
     }
     void saveWritesByTheRules()
     {

@@ -89,8 +89,8 @@ private slots:
         for (const P &p : {P{"ROSSI", "1995-03-01", "A"}, P{"BIANCHI", "1990-01-20", "D"},
                            P{"VERDI", "2001-07-15", "C"}, P{"NERI", "1993-11-30", "P"},
                            P{"D'ANGELO", nullptr, nullptr}}) {
-            const int id = fx->addPerson(QString::fromUtf8(p.name),
-                                         p.born ? QVariant(p.born) : QVariant());
+            const int id =
+                fx->addPerson(QString::fromUtf8(p.name), p.born ? QVariant(p.born) : QVariant());
             fx->enrol(id, 2010, camp, p.role ? QVariant(p.role) : QVariant());
         }
         Form1 form;
@@ -110,13 +110,24 @@ private slots:
 
         Form1 form;
         QCOMPARE(form.Fgrid->Rows(), 2);
-        const QStringList expected{"",   QString::number(gio), "ROSSI MARIO", "01/03/1995", "A",
-                                   "0",  "0",  "0",  "0",  "2", "0", "0", "0"};
+        const QStringList expected{"",
+                                   QString::number(gio),
+                                   "ROSSI MARIO",
+                                   "01/03/1995",
+                                   "A",
+                                   "0",
+                                   "0",
+                                   "0",
+                                   "0",
+                                   "2",
+                                   "0",
+                                   "0",
+                                   "0"};
         QStringList row;
         for (int c = 0; c < form.Fgrid->Cols(); ++c)
             row << form.Fgrid->TextMatrix(1, c);
         QCOMPARE(row, expected);
-        const QStringList headers{"Nome", "Nato il", "R.", "Pres", "Reti", "Amm",
+        const QStringList headers{"Nome", "Nato il", "R.",   "Pres", "Reti",  "Amm",
                                   "Esp.", "Squ.",    "S.av", "S.fa", "Min.g."};
         QStringList shown;
         for (int c = 2; c < form.Fgrid->Cols(); ++c)
@@ -262,14 +273,22 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("refreshed");
-        QTest::newRow("ANAGRAFICA") << "BtnAna" << "FrmAna" << true;
-        QTest::newRow("Anagrafica") << "mnuAna" << "FormAna" << true;
-        QTest::newRow("GARE") << "BtnGare" << "FormGare" << true;
-        QTest::newRow("Inserisci") << "BtnInsGio" << "FrmInsGio" << true;
-        QTest::newRow("Stagioni") << "mnuStag" << "FrmStagioni" << true;
-        QTest::newRow("Campionati") << "mnuCamp" << "FrmCampionati" << true;
-        QTest::newRow("Formazione") << "mnuFormazione" << "FrmFormazione" << false;
-        QTest::newRow("preview") << "BtnAnt" << "FormStampa" << false;
+        QTest::newRow("ANAGRAFICA") << "BtnAna"
+                                    << "FrmAna" << true;
+        QTest::newRow("Anagrafica") << "mnuAna"
+                                    << "FormAna" << true;
+        QTest::newRow("GARE") << "BtnGare"
+                              << "FormGare" << true;
+        QTest::newRow("Inserisci") << "BtnInsGio"
+                                   << "FrmInsGio" << true;
+        QTest::newRow("Stagioni") << "mnuStag"
+                                  << "FrmStagioni" << true;
+        QTest::newRow("Campionati") << "mnuCamp"
+                                    << "FrmCampionati" << true;
+        QTest::newRow("Formazione") << "mnuFormazione"
+                                    << "FrmFormazione" << false;
+        QTest::newRow("preview") << "BtnAnt"
+                                 << "FormStampa" << false;
     }
     void windowsOpenFromTheirControls()
     {
@@ -304,7 +323,8 @@ private slots:
         QCOMPARE(form.mnuSchede->title(), QStringLiteral("&Schede"));
         QCOMPARE(form.mnuAna->text(), QStringLiteral("&Anagrafica"));
         QCOMPARE(form.mnuFormazione->text(), QStringLiteral("&Formazione"));
-        QCOMPARE(form.BtnInsGio->toolTip(), QStringLiteral("Inserisci Giocatore in questa stagione"));
+        QCOMPARE(form.BtnInsGio->toolTip(),
+                 QStringLiteral("Inserisci Giocatore in questa stagione"));
         QCOMPARE(form.BtnAna->text(), QStringLiteral(" &ANAGRAFICA"));
         QCOMPARE(form.BtnAnt->toolTip(), QStringLiteral("Anteprima di Stampa"));
         QStringList roles;

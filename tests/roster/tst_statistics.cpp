@@ -51,17 +51,17 @@ private slots:
                                            << QStringList{"1", "0", "0", "0", "1", "0", "70"};
         QTest::newRow("on at 70") << Rows{{"SF", 70}} << 4
                                   << QStringList{"1", "0", "0", "0", "0", "1", "24"};
-        QTest::newRow("on at 60, off at 80") << Rows{{"SF", 60}, {"SA", 80}} << 3
-                                             << QStringList{"1", "0", "0", "0", "1", "1", "23"};
+        QTest::newRow("on at 60, off at 80")
+            << Rows{{"SF", 60}, {"SA", 80}} << 3 << QStringList{"1", "0", "0", "0", "1", "1", "23"};
         QTest::newRow("two goals and both cards")
             << Rows{{"TIT", {}}, {"RETE", 10}, {"RETE", 55}, {"AMM", {}}, {"ESP", {}}} << 4
             << QStringList{"1", "2", "1", "1", "0", "0", "90"};
-        QTest::newRow("bench only") << Rows{{"RIS", {}}} << 4
-                                    << QStringList{"0", "0", "0", "0", "0", "0", "0"};
-        QTest::newRow("on with no minute") << Rows{{"SF", {}}} << 5
-                                           << QStringList{"1", "0", "0", "0", "0", "1", "95"};
-        QTest::newRow("off with no minute") << Rows{{"TIT", {}}, {"SA", {}}} << 4
-                                            << QStringList{"1", "0", "0", "0", "1", "0", "0"};
+        QTest::newRow("bench only")
+            << Rows{{"RIS", {}}} << 4 << QStringList{"0", "0", "0", "0", "0", "0", "0"};
+        QTest::newRow("on with no minute")
+            << Rows{{"SF", {}}} << 5 << QStringList{"1", "0", "0", "0", "0", "1", "95"};
+        QTest::newRow("off with no minute")
+            << Rows{{"TIT", {}}, {"SA", {}}} << 4 << QStringList{"1", "0", "0", "0", "1", "0", "0"};
         QTest::newRow("codes are case-sensitive") << Rows{{"tit", {}}, {"Rete", 3}} << 4
                                                   << QStringList{"0", "0", "0", "0", "0", "0", "0"};
     }

@@ -31,10 +31,10 @@ demo::Options small()
 QByteArray dump()
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const char *table : {"Stagioni", "Campionati", "Anagrafica", "Giocatori", "Gare",
-                              "DatiGare", "Formazione"}) {
-        QSqlQuery q = data::run(QStringLiteral("SELECT * FROM %1 ORDER BY rowid")
-                                    .arg(QLatin1String(table)));
+    for (const char *table :
+         {"Stagioni", "Campionati", "Anagrafica", "Giocatori", "Gare", "DatiGare", "Formazione"}) {
+        QSqlQuery q =
+            data::run(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QLatin1String(table)));
         while (q.next())
             for (int c = 0; c < q.record().count(); ++c)
                 hash.addData((q.value(c).toString() + QLatin1Char('|')).toUtf8());
@@ -130,9 +130,9 @@ private slots:
                     ++esp;
                 }
             }
-            const QStringList expected{QString::number(pres), QString::number(goals),
-                                       QString::number(amm),  QString::number(esp),
-                                       QString::number(sa),   QString::number(sf),
+            const QStringList expected{QString::number(pres),   QString::number(goals),
+                                       QString::number(amm),    QString::number(esp),
+                                       QString::number(sa),     QString::number(sf),
                                        QString::number(minutes)};
             QStringList shown;
             for (int c : {5, 6, 7, 8, 10, 11, 12})
