@@ -16,7 +16,7 @@ int chosenRow(QListWidget &list, const QString &askForChoice);
 // What the seasons and championships windows each say and do when one of their entries is
 // deleted.
 struct Deletion {
-    QString question = {}; // asked first, yes or no; empty: the deletion is not confirmed
+    QString question = {}; // asked first, yes or no; empty: deleted without asking
     QString questionTitle = {};
     QString inUse; // the refusal while players are enrolled
     QString inUseTitle;
