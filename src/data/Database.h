@@ -6,7 +6,7 @@
 namespace data {
 
 // Where the store lives, relative to the working folder.
-QString storePath();  // Dati/Velmora.mdb
+QString storePath();   // Dati/Velmora.mdb
 QString photoFolder(); // Dati/Foto
 
 // Opens the store at path, creating the folder, the file and any missing table when they

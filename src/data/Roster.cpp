@@ -107,8 +107,7 @@ RemoveResult removeEnrolment(int idGio)
     if (exists(QStringLiteral("SELECT 1 FROM Formazione WHERE Valid=1 AND IdGio=? LIMIT 1"),
                {idGio}))
         return RemoveResult::InFormation;
-    if (exists(QStringLiteral("SELECT 1 FROM DatiGare WHERE Valid=1 AND IdGio=? LIMIT 1"),
-               {idGio}))
+    if (exists(QStringLiteral("SELECT 1 FROM DatiGare WHERE Valid=1 AND IdGio=? LIMIT 1"), {idGio}))
         return RemoveResult::InGames;
     QSqlQuery q = run(QStringLiteral("DELETE FROM Giocatori WHERE IdGio=?"), {idGio});
     if (q.numRowsAffected() < 1)

@@ -38,11 +38,10 @@ qint64 reuseOrAppend(const QString &table, const QStringList &columns, const QVa
 
 qint64 writeGameEvent(const GameRow &row, const QVariant &minute)
 {
-    return reuseOrAppend(
-        QStringLiteral("DatiGare"),
-        {"Valid", "IdGara", "Stagione", "Camp", "Tipo", "Min", "IdGio"},
-        {1, row.idGara, row.season, row.camp, row.tipo,
-         minute.isNull() ? QVariant() : QVariant(minute.toInt()), row.idGio});
+    return reuseOrAppend(QStringLiteral("DatiGare"),
+                         {"Valid", "IdGara", "Stagione", "Camp", "Tipo", "Min", "IdGio"},
+                         {1, row.idGara, row.season, row.camp, row.tipo,
+                          minute.isNull() ? QVariant() : QVariant(minute.toInt()), row.idGio});
 }
 
 qint64 writeGameLineup(const GameRow &row)

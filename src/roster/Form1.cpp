@@ -68,12 +68,12 @@ void Form1::buildWindow()
     ComboCamp->setMinimumWidth(ui::px(2700));
     auto *lblStag = ui::named(new QLabel(QStringLiteral("STAGIONE")), "LblStag");
     auto *lblCamp = ui::named(new QLabel(QStringLiteral("CAMPIONATO")), "LblCamp");
-    BtnInsGio = ui::button("BtnInsGio", QStringLiteral("&Inserisci"),
-                       QStringLiteral("Inserisci Giocatore in questa stagione"));
-    BtnElimina = ui::button("BtnElimina", QStringLiteral("&Elimina"),
-                        QStringLiteral("Elimina Giocatore da questa stagione"));
+    BtnInsGio = ui::button("BtnInsGio", ui::texts::insertCaption,
+                           QStringLiteral("Inserisci Giocatore in questa stagione"));
+    BtnElimina = ui::button("BtnElimina", ui::texts::deleteCaption,
+                            QStringLiteral("Elimina Giocatore da questa stagione"));
     BtnImporta = ui::button("BtnImporta", QStringLiteral("&Importa"),
-                        QStringLiteral("Importa Giocatore da altra stagione"));
+                            QStringLiteral("Importa Giocatore da altra stagione"));
     BtnImporta->setEnabled(false);
 
     auto *top = new QHBoxLayout;
@@ -120,7 +120,7 @@ void Form1::buildWindow()
     BtnAnt = ui::button("BtnAnt", QString(), QStringLiteral("Anteprima di Stampa"));
     BtnAnt->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     BtnStampa = ui::button("BtnStampa", QStringLiteral("&STAMPA"));
-    BtnSalva = ui::button("BtnSalva", QStringLiteral("&SALVA"));
+    BtnSalva = ui::button("BtnSalva", ui::texts::saveCaption);
     BtnSalva->setEnabled(false);
     BtnEsci = ui::button("BtnEsci", QStringLiteral("&ESCI"));
     auto *bottom = new QHBoxLayout;
@@ -221,10 +221,7 @@ void Form1::connectControls()
     connect(ComboStag, &QComboBox::currentIndexChanged, this, &Form1::ComboStag_Click);
     connect(ComboCamp, &QComboBox::currentIndexChanged, this, &Form1::ComboCamp_Click);
     for (QRadioButton *o : {Opt_0, Opt_1, Opt_2})
-        connect(o, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                Opt_Click();
-        });
+        connect(o, &QRadioButton::toggled, this, &Form1::Opt_Click);
     connect(Fgrid, &Grid::Click, this, &Form1::Fgrid_Click);
     connect(Fgrid, &Grid::DblClick, this, &Form1::Fgrid_DblClick);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -242,12 +239,10 @@ void Form1::connectControls()
     connect(mnuCamp, &QAction::triggered, this, &Form1::mnuCamp_Click);
     connect(mnuFormazione, &QAction::triggered, this, &Form1::mnuFormazione_Click);
 
-    connect(TxtPeso, &QLineEdit::textChanged, this, &Form1::TxtPeso_Change);
-    connect(TxtAltezza, &QLineEdit::textChanged, this, &Form1::TxtAltezza_Change);
-    connect(TxtScadenza, &QLineEdit::textChanged, this, &Form1::TxtScadenza_Change);
-    connect(TxtSocieta, &QLineEdit::textChanged, this, &Form1::TxtSocieta_Change);
-    connect(TxtSqual, &QLineEdit::textChanged, this, &Form1::TxtSqual_Change);
-    connect(ComboRuolo, &QComboBox::currentIndexChanged, this, &Form1::ComboRuolo_Click);
+    // One mark for the whole card: any change of an editable box or of the role.
+    for (QLineEdit *box : {TxtPeso, TxtAltezza, TxtScadenza, TxtSocieta, TxtSqual})
+        connect(box, &QLineEdit::textChanged, this, &Form1::markCardModified);
+    connect(ComboRuolo, &QComboBox::currentIndexChanged, this, &Form1::markCardModified);
 }
 
 void Form1::Form_Load()
@@ -261,8 +256,8 @@ void Form1::Form_Load()
     Module1::selectedSeasonName.clear();
     Module1::selectedChampionshipName.clear();
 
-    ComboRuolo->addItems({QStringLiteral("P"), QStringLiteral("D"), QStringLiteral("C"),
-                          QStringLiteral("A")});
+    ComboRuolo->addItems(
+        {QStringLiteral("P"), QStringLiteral("D"), QStringLiteral("C"), QStringLiteral("A")});
     ComboRuolo->setCurrentIndex(-1);
 
     fillSeasonSelector();
@@ -372,8 +367,8 @@ bool Form1::askSaveCard()
 {
     if (TxtId->text().isEmpty() || !m_cardModified)
         return false;
-    if (ui::msgBox(QStringLiteral("Salvare le modifiche apportate ?"), ui::YesNo | ui::Question,
-                   QStringLiteral("AVVISO")) == ui::Answer::Yes)
+    if (ui::msgBox(ui::texts::saveChanges, ui::YesNo | ui::Question, ui::texts::noticeTitle) ==
+        ui::Answer::Yes)
         saveCard();
     return true;
 }
@@ -399,9 +394,11 @@ void Form1::ComboCamp_Click()
     refreshRoster();
 }
 
-void Form1::Opt_Click()
+// Only the option that becomes selected refreshes, not the one it replaces.
+void Form1::Opt_Click(bool selected)
 {
-    refreshRoster();
+    if (selected)
+        refreshRoster();
 }
 
 void Form1::Fgrid_Click()
@@ -430,8 +427,7 @@ void Form1::BtnAna_Click()
         return;
     }
     if (TxtNome->text().isEmpty()) {
-        ui::msgBox(QStringLiteral("Selezionare prima un GIOCATORE"), ui::Information,
-                   QStringLiteral("AVVISO"));
+        ui::msgBox(ui::texts::choosePlayerFirst, ui::Information, ui::texts::noticeTitle);
         return;
     }
     FrmAna editor(this);

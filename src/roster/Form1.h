@@ -75,12 +75,13 @@ public:
     // The card has changes that are not saved yet.
     bool cardModified() const { return m_cardModified; }
 
-public slots:
-    void ComboStag_Click();
-    void ComboCamp_Click();
-    void Opt_Click();
     void Fgrid_Click();
     void Fgrid_DblClick();
+
+private:
+    void ComboStag_Click();
+    void ComboCamp_Click();
+    void Opt_Click(bool selected);
     void Timer1_Timer();
 
     void BtnAna_Click();
@@ -96,14 +97,6 @@ public slots:
     void BtnElimina_Click();
     void BtnEsci_Click();
 
-    void TxtPeso_Change();
-    void TxtAltezza_Change();
-    void TxtScadenza_Change();
-    void TxtSocieta_Change();
-    void TxtSqual_Change();
-    void ComboRuolo_Click();
-
-private:
     void Form_Load();
     void buildMenus();
     QWidget *buildCard();
@@ -123,6 +116,7 @@ private:
     void loadCard(int row);
     void saveCard();
     void removePlayer();
+    void markCardModified();
 
     bool m_cardModified = false;
 };

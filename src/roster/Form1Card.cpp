@@ -8,13 +8,10 @@
 #include "data/Sql.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
+#include "ui/Texts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-
-namespace {
-const QString errorTitle = QStringLiteral("Errore");
-}
 
 // The roster with each player's figures, birth dates read as Italians read them.
 void Form1::showRoster(const QList<data::RosterRow> &players)
@@ -45,9 +42,9 @@ void Form1::clearCard()
     TxtId->clear();
     TxtNome->clear();
     ComboRuolo->setCurrentIndex(-1);
-    for (QLineEdit *box : {TxtData, TxtLuogo, TxtPeso, TxtAltezza, TxtPaese, TxtDoc, TxtScadenza,
-                           TxtSocieta, TxtPresenze, TxtReti, TxtAmm, TxtEsp, TxtSqual, TxtSostA,
-                           TxtSostF, TxtMin})
+    for (QLineEdit *box :
+         {TxtData, TxtLuogo, TxtPeso, TxtAltezza, TxtPaese, TxtDoc, TxtScadenza, TxtSocieta,
+          TxtPresenze, TxtReti, TxtAmm, TxtEsp, TxtSqual, TxtSostA, TxtSostF, TxtMin})
         box->clear();
     m_cardModified = false;
 }
@@ -69,7 +66,7 @@ void Form1::loadCard(int row)
         const std::optional<data::PersonCard> person = data::personCard(TxtNome->text());
         if (!person) {
             ui::msgBox(QStringLiteral("Durante lettura dati anagrafici"), ui::OkOnly,
-                       errorTitle);
+                       ui::texts::errorTitle);
             return;
         }
         TxtLuogo->setText(person->place);
@@ -79,7 +76,8 @@ void Form1::loadCard(int row)
         const std::optional<data::SeasonData> season =
             data::seasonData(core::wholeNumber(TxtId->text()));
         if (!season) {
-            ui::msgBox(QStringLiteral("Durante lettura dati giocatore"), ui::OkOnly, errorTitle);
+            ui::msgBox(QStringLiteral("Durante lettura dati giocatore"), ui::OkOnly,
+                       ui::texts::errorTitle);
             return;
         }
         ComboRuolo->setCurrentIndex(ComboRuolo->findText(data::text(season->role)));
@@ -103,7 +101,8 @@ void Form1::saveCard()
         return box->text().isEmpty() ? QVariant() : QVariant(core::leadingNumber(box->text()));
     };
     data::SeasonData values;
-    values.role = ComboRuolo->currentIndex() >= 0 ? QVariant(ComboRuolo->currentText()) : QVariant();
+    values.role =
+        ComboRuolo->currentIndex() >= 0 ? QVariant(ComboRuolo->currentText()) : QVariant();
     values.weight = number(TxtPeso);
     values.height = number(TxtAltezza);
     values.expiry = data::textOrNull(TxtScadenza->text());
@@ -113,7 +112,7 @@ void Form1::saveCard()
     ui::guard([&] {
         if (!data::saveSeasonData(id, values)) {
             ui::msgBox(QStringLiteral("Durante salvataggio dati giocatore"), ui::OkOnly,
-                       errorTitle);
+                       ui::texts::errorTitle);
             return;
         }
         m_cardModified = false;
@@ -123,8 +122,7 @@ void Form1::saveCard()
 void Form1::removePlayer()
 {
     if (Fgrid->Rows() == 1) {
-        ui::msgBox(QStringLiteral("Nessun GIOCATORE inserito in questa stagione/campionato"),
-                   ui::Information, QStringLiteral("AVVISO"));
+        ui::msgBox(ui::texts::noPlayers, ui::Information, ui::texts::noticeTitle);
         return;
     }
     const int row = qMax(1, Fgrid->Row());
@@ -147,7 +145,7 @@ void Form1::removePlayer()
         ui::msgBox(QStringLiteral("Il Giocatore è presente nelle GARE"), ui::Information, refused);
         break;
     case data::RemoveResult::NotFound:
-        ui::msgBox(QStringLiteral("Durante l'eliminazione"), ui::OkOnly, errorTitle);
+        ui::msgBox(ui::texts::duringTheDeletion, ui::OkOnly, ui::texts::errorTitle);
         break;
     case data::RemoveResult::Removed:
         refreshRoster();
@@ -155,32 +153,7 @@ void Form1::removePlayer()
     }
 }
 
-void Form1::TxtPeso_Change()
-{
-    m_cardModified = true;
-}
-
-void Form1::TxtAltezza_Change()
-{
-    m_cardModified = true;
-}
-
-void Form1::TxtScadenza_Change()
-{
-    m_cardModified = true;
-}
-
-void Form1::TxtSocieta_Change()
-{
-    m_cardModified = true;
-}
-
-void Form1::TxtSqual_Change()
-{
-    m_cardModified = true;
-}
-
-void Form1::ComboRuolo_Click()
+void Form1::markCardModified()
 {
     m_cardModified = true;
 }

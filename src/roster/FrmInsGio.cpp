@@ -4,6 +4,7 @@
 #include "core/Numbers.h"
 #include "data/Enrolment.h"
 #include "ui/Dialogs.h"
+#include "ui/Texts.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
@@ -26,7 +27,7 @@ FrmInsGio::FrmInsGio(QWidget *parent) : QDialog(parent)
     ComboId->hide();
     BtnOK = new QPushButton(QStringLiteral("&OK"));
     BtnOK->setObjectName(QStringLiteral("BtnOK"));
-    BtnAnnulla = new QPushButton(QStringLiteral("&ANNULLA"));
+    BtnAnnulla = new QPushButton(ui::texts::cancelCaption);
     BtnAnnulla->setObjectName(QStringLiteral("BtnAnnulla"));
     BtnOK->setAutoDefault(false);
     BtnAnnulla->setAutoDefault(false);

@@ -18,11 +18,9 @@ public:
     QPushButton *BtnOK = nullptr;
     QPushButton *BtnAnnulla = nullptr;
 
-public slots:
+private:
     void BtnOK_Click();
     void BtnAnnulla_Click();
-
-private:
     void Form_Load();
     void fillCandidates();
 };

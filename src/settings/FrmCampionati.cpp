@@ -2,24 +2,14 @@
 
 #include "core/Numbers.h"
 #include "data/Championships.h"
+#include "settings/Deletion.h"
 #include "ui/Dialogs.h"
+#include "ui/Texts.h"
 #include "ui/Twips.h"
 
 #include <QGridLayout>
 #include <QListWidget>
 #include <QPushButton>
-
-namespace {
-
-// The row the user selected, -1 for none. A current row alone is not a choice: the list
-// gets one on focus without the user picking anything.
-int selectedRow(const QListWidget &list)
-{
-    const QList<QListWidgetItem *> items = list.selectedItems();
-    return items.isEmpty() ? -1 : list.row(items.first());
-}
-
-} // namespace
 
 FrmCampionati::FrmCampionati(QWidget *parent) : QDialog(parent)
 {
@@ -38,11 +28,11 @@ void FrmCampionati::buildWindow()
     List2 = new QListWidget(this);
     List2->setObjectName(QStringLiteral("List2"));
     List2->hide();
-    BtnInserisci = new QPushButton(QStringLiteral("&Inserisci"), this);
+    BtnInserisci = new QPushButton(ui::texts::insertCaption, this);
     BtnInserisci->setObjectName(QStringLiteral("BtnInserisci"));
-    BtnElimina = new QPushButton(QStringLiteral("&Elimina"), this);
+    BtnElimina = new QPushButton(ui::texts::deleteCaption, this);
     BtnElimina->setObjectName(QStringLiteral("BtnElimina"));
-    BtnChiudi = new QPushButton(QStringLiteral("&CHIUDI"), this);
+    BtnChiudi = new QPushButton(ui::texts::closeCaption, this);
     BtnChiudi->setObjectName(QStringLiteral("BtnChiudi"));
 
     // The list on the left, its two buttons beside it, "CHIUDI" bottom right.
@@ -103,35 +93,20 @@ void FrmCampionati::BtnInserisci_Click()
 
 void FrmCampionati::BtnElimina_Click()
 {
-    const int row = selectedRow(*List1);
-    if (row < 0) {
-        ui::msgBox(QStringLiteral("Selezionare un CAMPIONATO"), ui::OkOnly | ui::Information,
-                   QString());
-        List1->setFocus();
+    const int row = settings::chosenRow(*List1, QStringLiteral("Selezionare un CAMPIONATO"));
+    if (row < 0)
         return;
-    }
     const QString name = List1->item(row)->text();
     const int id = core::wholeNumber(List2->item(row)->text());
-
-    if (ui::msgBox(QStringLiteral("Eliminare '") + name + QStringLiteral("' ?"),
-                   ui::YesNo | ui::Question, QStringLiteral("CONFERMA")) != ui::Answer::Yes)
-        return;
-
-    bool inUse = false;
-    if (!ui::guard([&] { inUse = data::championshipInUse(id); }))
-        return;
-    if (inUse) {
-        ui::msgBox(QStringLiteral("Ci sono Giocatori inseriti nel Campionato"),
-                   ui::OkOnly | ui::Information, QStringLiteral("Impossibile eliminarlo"));
-        return;
-    }
-    bool deleted = false;
-    if (!ui::guard([&] { deleted = data::deleteChampionship(id); }))
-        return;
-    if (!deleted)
-        ui::msgBox(QStringLiteral("Durante eliminazione"), ui::OkOnly | ui::Critical,
-                   QStringLiteral("Errore"));
-    refreshLists();
+    settings::deleteEntry({
+        .question = QStringLiteral("Eliminare '") + name + QStringLiteral("' ?"),
+        .questionTitle = ui::texts::confirmTitle,
+        .inUse = QStringLiteral("Ci sono Giocatori inseriti nel Campionato"),
+        .inUseTitle = ui::texts::cannotDeleteItTitle,
+        .enrolled = [id] { return data::championshipInUse(id); },
+        .remove = [id] { return data::deleteChampionship(id); },
+        .refresh = [this] { refreshLists(); },
+    });
 }
 
 void FrmCampionati::BtnChiudi_Click()

@@ -18,12 +18,10 @@ public:
     QPushButton *BtnElimina = nullptr;
     QPushButton *BtnChiudi = nullptr;
 
-public slots:
+private:
     void BtnInserisci_Click();
     void BtnElimina_Click();
     void BtnChiudi_Click();
-
-private:
     void buildWindow();
     void Form_Load();
     void refreshLists();

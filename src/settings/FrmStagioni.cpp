@@ -3,7 +3,9 @@
 #include "core/Dates.h"
 #include "core/Season.h"
 #include "data/Seasons.h"
+#include "settings/Deletion.h"
 #include "ui/Dialogs.h"
+#include "ui/Texts.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
@@ -40,9 +42,9 @@ void FrmStagioni::buildWindow()
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setFixedSize(ui::px(1800), ui::px(2700));
-    BtnElimina = new QPushButton(QStringLiteral("&Elimina"), this);
+    BtnElimina = new QPushButton(ui::texts::deleteCaption, this);
     BtnElimina->setObjectName(QStringLiteral("BtnElimina"));
-    BtnChiudi = new QPushButton(QStringLiteral("&CHIUDI"), this);
+    BtnChiudi = new QPushButton(ui::texts::closeCaption, this);
     BtnChiudi->setObjectName(QStringLiteral("BtnChiudi"));
 
     // Choice, button and list side by side; "Elimina" under the list, "CHIUDI" bottom right.
@@ -111,29 +113,17 @@ void FrmStagioni::BtnAdd_Click()
 
 void FrmStagioni::BtnElimina_Click()
 {
-    const QList<QListWidgetItem *> selected = List1->selectedItems();
-    if (selected.isEmpty()) {
-        ui::msgBox(chooseSeason, ui::OkOnly | ui::Information, QString());
-        List1->setFocus();
+    const int row = settings::chosenRow(*List1, chooseSeason);
+    if (row < 0)
         return;
-    }
-    const int season = core::seasonNumber(selected.first()->text());
-
-    bool inUse = false;
-    if (!ui::guard([&] { inUse = data::seasonInUse(season); }))
-        return;
-    if (inUse) {
-        ui::msgBox(QStringLiteral("Ci sono Giocatori inseriti nella Stagione"),
-                   ui::OkOnly | ui::Information, QStringLiteral("Impossibile eliminarla"));
-        return;
-    }
-    bool deleted = false;
-    if (!ui::guard([&] { deleted = data::deleteSeason(season); }))
-        return;
-    if (!deleted)
-        ui::msgBox(QStringLiteral("Durante eliminazione"), ui::OkOnly | ui::Critical,
-                   QStringLiteral("Errore"));
-    refreshList();
+    const int season = core::seasonNumber(List1->item(row)->text());
+    settings::deleteEntry({
+        .inUse = QStringLiteral("Ci sono Giocatori inseriti nella Stagione"),
+        .inUseTitle = QStringLiteral("Impossibile eliminarla"),
+        .enrolled = [season] { return data::seasonInUse(season); },
+        .remove = [season] { return data::deleteSeason(season); },
+        .refresh = [this] { refreshList(); },
+    });
 }
 
 void FrmStagioni::BtnChiudi_Click()

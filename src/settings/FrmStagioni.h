@@ -19,12 +19,10 @@ public:
     QPushButton *BtnElimina = nullptr;
     QPushButton *BtnChiudi = nullptr;
 
-public slots:
+private:
     void BtnAdd_Click();
     void BtnElimina_Click();
     void BtnChiudi_Click();
-
-private:
     void buildWindow();
     void Form_Load();
     void fillChoiceList();

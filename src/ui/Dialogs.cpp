@@ -1,6 +1,7 @@
 #include "ui/Dialogs.h"
 
 #include "data/Sql.h"
+#include "ui/Texts.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -129,7 +130,7 @@ void showModal(QDialog &window)
 
 void showError(const QString &text)
 {
-    msgBox(text, Critical, QStringLiteral("Errore"));
+    msgBox(text, Critical, texts::errorTitle);
 }
 
 bool guard(const std::function<void()> &work)

@@ -30,13 +30,17 @@ Grid::Grid(int fixedRows, int fixedCols, QWidget *parent)
     horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setHighlightSections(false);
 
-    connect(this, &QTableWidget::cellClicked, this, [this] { emit Click(); });
-    connect(this, &QTableWidget::cellDoubleClicked, this, [this] { emit DblClick(); });
-    connect(verticalHeader(), &QHeaderView::sectionClicked, this, [this](int r) {
-        setCurrentCell(r, currentColumn() < 0 ? 0 : currentColumn());
-        emit Click();
-    });
-    connect(verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this] { emit DblClick(); });
+    connect(this, &QTableWidget::cellClicked, this, &Grid::Click);
+    connect(this, &QTableWidget::cellDoubleClicked, this, &Grid::DblClick);
+    connect(verticalHeader(), &QHeaderView::sectionClicked, this, &Grid::fixedCellClicked);
+    connect(verticalHeader(), &QHeaderView::sectionDoubleClicked, this, &Grid::DblClick);
+}
+
+// The fixed cell stands for its row: a click there is a click on the row.
+void Grid::fixedCellClicked(int r)
+{
+    setCurrentCell(r, currentColumn() < 0 ? 0 : currentColumn());
+    emit Click();
 }
 
 int Grid::Rows() const
@@ -221,13 +225,13 @@ Grid::Spot Grid::cellSpot(int row, int col)
     scrollTo(model()->index(qMax(r, 0), qMax(c, 0)));
     if (r < 0) {
         const QHeaderView *h = horizontalHeader();
-        return {h->viewport(), QRect(h->sectionViewportPosition(c), 0, h->sectionSize(c),
-                                     h->height())};
+        return {h->viewport(),
+                QRect(h->sectionViewportPosition(c), 0, h->sectionSize(c), h->height())};
     }
     if (c < 0) {
         const QHeaderView *h = verticalHeader();
-        return {h->viewport(), QRect(0, h->sectionViewportPosition(r), h->width(),
-                                     h->sectionSize(r))};
+        return {h->viewport(),
+                QRect(0, h->sectionViewportPosition(r), h->width(), h->sectionSize(r))};
     }
     return {viewport(), visualRect(model()->index(r, c))};
 }

@@ -59,6 +59,7 @@ private:
     int dataCol(int col) const { return col - m_fixedCols; }
     void setCell(int r, int c, const QString &text);
     void setHeaderText(int c, const QString &text);
+    void fixedCellClicked(int r);
 
     int m_fixedRows;
     int m_fixedCols;

@@ -10,6 +10,8 @@ namespace ui::texts {
 inline const QString errorTitle = QStringLiteral("Errore");
 inline const QString noticeTitle = QStringLiteral("AVVISO");
 inline const QString confirmDeletionTitle = QStringLiteral("CONFERMI ELIMINAZIONE");
+inline const QString confirmTitle = QStringLiteral("CONFERMA");
+inline const QString cannotDeleteItTitle = QStringLiteral("Impossibile eliminarlo");
 
 // Messages.
 inline const QString noPlayers =
@@ -28,5 +30,7 @@ inline const QString closeCaption = QStringLiteral("&CHIUDI");
 inline const QString saveCaption = QStringLiteral("&SALVA");
 inline const QString cancelCaption = QStringLiteral("&ANNULLA");
 inline const QString removeCaption = QStringLiteral("<- &REM");
+inline const QString insertCaption = QStringLiteral("&Inserisci");
+inline const QString deleteCaption = QStringLiteral("&Elimina");
 
 } // namespace ui::texts

@@ -49,8 +49,9 @@ private slots:
         QCOMPARE(title, QStringLiteral("VELMORA - Versione 1.0.0"));
         QCOMPARE(size, QSize(800, 600));
         // Within the width of the frame, which the platform adds around the window.
-        QVERIFY2(qAbs(centreOffset.x()) <= 4 && qAbs(centreOffset.y()) <= 4,
-                 qPrintable(QStringLiteral("offset %1,%2").arg(centreOffset.x()).arg(centreOffset.y())));
+        QVERIFY2(
+            qAbs(centreOffset.x()) <= 4 && qAbs(centreOffset.y()) <= 4,
+            qPrintable(QStringLiteral("offset %1,%2").arg(centreOffset.x()).arg(centreOffset.y())));
         QVERIFY(QFileInfo(QStringLiteral("Dati/Velmora.mdb")).isFile());
 
         // The file is an ordinary SQLite database with the seven tables.
@@ -59,9 +60,9 @@ private slots:
             db.setDatabaseName(QStringLiteral("Dati/Velmora.mdb"));
             QVERIFY(db.open());
             QSqlQuery q(db);
-            QVERIFY(q.exec(QStringLiteral(
-                "SELECT group_concat(name) FROM (SELECT name FROM sqlite_master "
-                "WHERE type='table' ORDER BY name)")));
+            QVERIFY(q.exec(
+                QStringLiteral("SELECT group_concat(name) FROM (SELECT name FROM sqlite_master "
+                               "WHERE type='table' ORDER BY name)")));
             QVERIFY(q.next());
             QCOMPARE(q.value(0).toString(),
                      QStringLiteral("Anagrafica,Campionati,DatiGare,Formazione,Gare,Giocatori,"

@@ -79,7 +79,8 @@ private slots:
         QTest::newRow("stored form") << "1990-05-12" << QDate(1990, 5, 12) << QDate(1990, 5, 12);
         QTest::newRow("stored with a time")
             << "1990-05-12 00:00:00" << QDate(1990, 5, 12) << QDate(1990, 5, 12);
-        QTest::newRow("blanks around") << " 12/05/1990 " << QDate(1990, 5, 12) << QDate(1990, 5, 12);
+        QTest::newRow("blanks around")
+            << " 12/05/1990 " << QDate(1990, 5, 12) << QDate(1990, 5, 12);
         QTest::newRow("leap day") << "29/02/2008" << QDate(2008, 2, 29) << QDate(2008, 2, 29);
         QTest::newRow("no leap day") << "29/02/2009" << QDate() << QDate();
         QTest::newRow("31 February") << "31/02/2009" << QDate() << QDate();

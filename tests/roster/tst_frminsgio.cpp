@@ -1,11 +1,13 @@
 #include "app/Module1.h"
 #include "roster/Form1.h"
 #include "roster/FrmInsGio.h"
+#include "support/Drive.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 #include "support/Widgets.h"
 #include "ui/Grid.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -70,11 +72,14 @@ private slots:
         const int before = fx->count(QStringLiteral("Giocatori"));
         MsgRecorder msg;
         FrmInsGio w;
+        QVERIFY(drive::activate(w));
         QCOMPARE(w.ComboGio->count(), everyoneEnrolled ? 0 : 1);
-        w.BtnOK->click();
+        drive::clickWidget(*w.BtnOK);
         QCOMPARE(msg.texts(), QStringList{"Selezionare un GIOCATORE"});
         QCOMPARE(msg.last().icon, ui::Icon::Information);
         QCOMPARE(msg.last().title, QString());
+        QCOMPARE(QApplication::focusWidget(), w.ComboGio); // where the choice is made
+        QVERIFY(w.isVisible());
         QCOMPARE(w.result(), int(QDialog::Rejected));
         QCOMPARE(fx->count(QStringLiteral("Giocatori")), before);
     }
@@ -84,9 +89,11 @@ private slots:
         fx->addPerson(QStringLiteral("ALFA"));
         const int beta = fx->addPerson(QStringLiteral("BETA"));
         FrmInsGio w;
-        w.ComboGio->setCurrentIndex(1);
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::choose(*w.ComboGio, QStringLiteral("BETA")));
         w.BtnOK->click();
         QCOMPARE(w.result(), int(QDialog::Accepted));
+        QVERIFY(!w.isVisible());
         QCOMPARE(fx->count(QStringLiteral("Giocatori")), 1);
         QCOMPARE(fx->count(QStringLiteral("Giocatori"),
                            QStringLiteral("IdAna=? AND Stagione=2008 AND Camp=? AND Ruolo IS NULL "
@@ -103,7 +110,8 @@ private slots:
         MsgRecorder msg;
         ModalHook modal;
         modal.on<FrmInsGio>([](FrmInsGio &w) {
-            w.ComboGio->setCurrentIndex(0);
+            QVERIFY(drive::activate(w));
+            QVERIFY(drive::choose(*w.ComboGio, QStringLiteral("ROSSI MARIO")));
             w.BtnOK->click();
         });
         Form1 main;
@@ -123,8 +131,11 @@ private slots:
         fx->addPerson(QStringLiteral("ROSSI MARIO"));
         ModalHook modal;
         modal.on<FrmInsGio>([](FrmInsGio &w) {
-            w.ComboGio->setCurrentIndex(0);
+            QVERIFY(drive::activate(w));
+            QVERIFY(drive::choose(*w.ComboGio, QStringLiteral("ROSSI MARIO")));
             w.BtnAnnulla->click();
+            QVERIFY(!w.isVisible());
+            QCOMPARE(w.result(), int(QDialog::Rejected));
         });
         Form1 main;
         main.BtnInsGio->click();

@@ -1,10 +1,12 @@
 #include "roster/Form1.h"
+#include "support/Drive.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 #include "ui/Grid.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include <memory>
@@ -49,17 +51,17 @@ private slots:
                                            << QStringList{"1", "0", "0", "0", "1", "0", "70"};
         QTest::newRow("on at 70") << Rows{{"SF", 70}} << 4
                                   << QStringList{"1", "0", "0", "0", "0", "1", "24"};
-        QTest::newRow("on at 60, off at 80") << Rows{{"SF", 60}, {"SA", 80}} << 3
-                                             << QStringList{"1", "0", "0", "0", "1", "1", "23"};
+        QTest::newRow("on at 60, off at 80")
+            << Rows{{"SF", 60}, {"SA", 80}} << 3 << QStringList{"1", "0", "0", "0", "1", "1", "23"};
         QTest::newRow("two goals and both cards")
             << Rows{{"TIT", {}}, {"RETE", 10}, {"RETE", 55}, {"AMM", {}}, {"ESP", {}}} << 4
             << QStringList{"1", "2", "1", "1", "0", "0", "90"};
-        QTest::newRow("bench only") << Rows{{"RIS", {}}} << 4
-                                    << QStringList{"0", "0", "0", "0", "0", "0", "0"};
-        QTest::newRow("on with no minute") << Rows{{"SF", {}}} << 5
-                                           << QStringList{"1", "0", "0", "0", "0", "1", "95"};
-        QTest::newRow("off with no minute") << Rows{{"TIT", {}}, {"SA", {}}} << 4
-                                            << QStringList{"1", "0", "0", "0", "1", "0", "0"};
+        QTest::newRow("bench only")
+            << Rows{{"RIS", {}}} << 4 << QStringList{"0", "0", "0", "0", "0", "0", "0"};
+        QTest::newRow("on with no minute")
+            << Rows{{"SF", {}}} << 5 << QStringList{"1", "0", "0", "0", "0", "1", "95"};
+        QTest::newRow("off with no minute")
+            << Rows{{"TIT", {}}, {"SA", {}}} << 4 << QStringList{"1", "0", "0", "0", "1", "0", "0"};
         QTest::newRow("codes are case-sensitive") << Rows{{"tit", {}}, {"Rete", 3}} << 4
                                                   << QStringList{"0", "0", "0", "0", "0", "0", "0"};
     }
@@ -74,10 +76,10 @@ private slots:
             fx->addGameRow(game, gio, tipo, minute);
 
         Form1 form;
+        QVERIFY(drive::activate(form));
         QCOMPARE(figures(form), expected);
         // The card copies the figures from the roster.
-        form.Fgrid->SetRow(1);
-        form.Fgrid_Click();
+        QVERIFY(drive::clickRow(*form.Fgrid, 1));
         const QStringList card{form.TxtPresenze->text(), form.TxtReti->text(),
                                form.TxtAmm->text(),      form.TxtEsp->text(),
                                form.TxtSostA->text(),    form.TxtSostF->text(),
@@ -106,9 +108,10 @@ private slots:
         fx->addGameRow(cup, sameManElsewhere, QStringLiteral("AMM"));
 
         Form1 form;
+        QVERIFY(drive::activate(form));
         QCOMPARE(figures(form), (QStringList{"2", "2", "0", "0", "0", "1", "140"}));
         QCOMPARE(form.Fgrid->TextMatrix(1, 3), QStringLiteral("31/01/1990"));
-        form.ComboCamp->setCurrentIndex(1);
+        QVERIFY(drive::choose(*form.ComboCamp, QStringLiteral("Coppa")));
         QCOMPARE(figures(form), (QStringList{"1", "0", "1", "0", "0", "0", "90"}));
     }
 
@@ -133,7 +136,7 @@ private slots:
         Form1 form;
         QCOMPARE(form.Fgrid->TextMatrix(1, 5), QStringLiteral("0"));
         fx->addGameRow(game, gio, QStringLiteral("TIT"));
-        form.Opt_Click();
+        form.Opt_1->click();
         QCOMPARE(form.Fgrid->TextMatrix(1, 5), QStringLiteral("1"));
         QCOMPARE(form.Fgrid->TextMatrix(1, 12), QStringLiteral("90"));
     }

@@ -1,10 +1,13 @@
 #include "data/Sql.h"
 #include "settings/FrmCampionati.h"
+#include "support/Drive.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 #include "support/Widgets.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -66,6 +69,9 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("VELMORA - CAMPIONATI"));
         QVERIFY(w.List2->isHidden());
         QCOMPARE(listed(w), QStringList({"1:SERIE D", "3:ALLIEVI"}));
+        QVERIFY(drive::activate(w));
+        w.BtnChiudi->click();
+        QVERIFY(!w.isVisible());
     }
 
     void insertTakesTheNameAsTyped_data()
@@ -98,7 +104,7 @@ private slots:
         fx->addChampionship(QStringLiteral("Serie D"));
         FrmCampionati w;
         msgs->inputAnswers << answer;
-        w.BtnInserisci_Click();
+        w.BtnInserisci->click();
 
         QCOMPARE(msgs->inputPrompts, QStringList{"Nome CAMPIONATO ? | Inserimento"});
         if (message.isEmpty()) {
@@ -143,14 +149,15 @@ private slots:
         if (enrolled)
             fx->enrol(fx->addPerson(QStringLiteral("ROSSI MARIO")), 2024, camp);
         FrmCampionati w;
-        QVERIFY(select(*w.List1, QStringLiteral("SERIE D")));
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("SERIE D")));
         msgs->answers << (confirm ? ui::Answer::Yes : ui::Answer::No);
-        w.BtnElimina_Click();
+        w.BtnElimina->click();
 
         QCOMPARE(msgs->texts(), messages);
-        QCOMPARE(msgs->calls.first().title, QStringLiteral("CONFERMA"));
-        QCOMPARE(msgs->calls.first().icon, ui::Icon::Question);
-        QCOMPARE(msgs->calls.first().buttons, ui::Buttons::YesNo);
+        QCOMPARE(msgs->calls.at(0).title, QStringLiteral("CONFERMA"));
+        QCOMPARE(msgs->calls.at(0).icon, ui::Icon::Question);
+        QCOMPARE(msgs->calls.at(0).buttons, ui::Buttons::YesNo);
         if (messages.size() > 1) {
             QCOMPARE(msgs->last().title, QStringLiteral("Impossibile eliminarlo"));
             QCOMPARE(msgs->last().icon, ui::Icon::Information);
@@ -168,14 +175,15 @@ private slots:
         const int camp = fx->addChampionship(QStringLiteral("SERIE D"));
         const int idGio = fx->enrol(fx->addPerson(QStringLiteral("ROSSI MARIO")), 2024, camp);
         FrmCampionati w;
-        QVERIFY(select(*w.List1, QStringLiteral("SERIE D")));
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("SERIE D")));
         msgs->answers << ui::Answer::Yes << ui::Answer::Yes;
-        w.BtnElimina_Click();
+        w.BtnElimina->click();
         QCOMPARE(fx->count(QStringLiteral("Campionati")), 1);
 
         fx->sql(QStringLiteral("DELETE FROM Giocatori WHERE IdGio=?"), {idGio});
         msgs->clear();
-        w.BtnElimina_Click();
+        w.BtnElimina->click();
         QCOMPARE(msgs->texts(), QStringList{QStringLiteral("Eliminare 'SERIE D' ?")});
         QCOMPARE(fx->count(QStringLiteral("Campionati")), 0);
         QCOMPARE(w.List1->count(), 0);
@@ -189,32 +197,56 @@ private slots:
         fx->addChampionship(QStringLiteral("C"));
         fx->sql(QStringLiteral("DELETE FROM Campionati WHERE Nome='B'"));
         FrmCampionati w;
+        QVERIFY(drive::activate(w));
         msgs->inputAnswers << QStringLiteral("D");
-        w.BtnInserisci_Click();
+        w.BtnInserisci->click();
         QCOMPARE(listed(w), QStringList({"1:A", "3:C", "4:D"}));
 
-        QVERIFY(select(*w.List1, QStringLiteral("D")));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("D")));
         msgs->answers << ui::Answer::Yes;
-        w.BtnElimina_Click();
+        w.BtnElimina->click();
         QCOMPARE(msgs->texts(), QStringList{QStringLiteral("Eliminare 'D' ?")});
         QCOMPARE(storedRows(), QStringList({"1:A", "3:C"}));
         QCOMPARE(listed(w), QStringList({"1:A", "3:C"}));
     }
 
-    // The games of a deleted championship stay; a new one must not inherit them.
+    // Games and enrolments may outlive their championship: a new one must not inherit them.
+    void newChampionshipNeverTakesANumberStillInUse_data()
+    {
+        QTest::addColumn<QString>("row"); // a row that carries Camp 5
+        QTest::newRow("a game") << "INSERT INTO Gare (Stagione,Camp) VALUES (2024,5)";
+        QTest::newRow("an enrolment")
+            << "INSERT INTO Giocatori (IdAna,Stagione,Camp) VALUES (1,2024,5)";
+        QTest::newRow("a game row") << "INSERT INTO DatiGare (Valid,IdGara,Stagione,Camp,IdGio,"
+                                       "Tipo) VALUES (0,1,2024,5,1,'TIT')";
+    }
     void newChampionshipNeverTakesANumberStillInUse()
+    {
+        QFETCH(QString, row);
+        fx->addChampionship(QStringLiteral("A"));
+        fx->sql(row);
+        FrmCampionati w;
+        msgs->inputAnswers << QStringLiteral("C");
+        w.BtnInserisci->click();
+        QCOMPARE(listed(w), QStringList({"1:A", "6:C"}));
+    }
+
+    // Deleting a championship leaves its games; the next one is numbered past them.
+    void aDeletedChampionshipsGamesStayItsOwn()
     {
         fx->addSeason(2024);
         fx->addChampionship(QStringLiteral("A"));
         const int b = fx->addChampionship(QStringLiteral("B"));
         fx->addGame(2024, b);
         FrmCampionati w;
-        QVERIFY(select(*w.List1, QStringLiteral("B")));
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("B")));
         msgs->answers << ui::Answer::Yes;
-        w.BtnElimina_Click();
+        w.BtnElimina->click();
         msgs->inputAnswers << QStringLiteral("C");
-        w.BtnInserisci_Click();
+        w.BtnInserisci->click();
         QCOMPARE(listed(w), QStringList({"1:A", "3:C"}));
+        QCOMPARE(fx->count(QStringLiteral("Gare"), QStringLiteral("Camp=?"), {b}), 1);
     }
 
     void deleteWithoutSelectionAsksForOne()
@@ -222,11 +254,13 @@ private slots:
         FrmCampionati w;
         QCOMPARE(w.List1->count(), 0);
         QCOMPARE(w.List2->count(), 0);
-        w.BtnElimina_Click();
+        QVERIFY(drive::activate(w));
+        drive::clickWidget(*w.BtnElimina);
         QCOMPARE(msgs->texts(), QStringList{QStringLiteral("Selezionare un CAMPIONATO")});
         QCOMPARE(msgs->last().title, QString());
         QCOMPARE(msgs->last().icon, ui::Icon::Information);
         QCOMPARE(msgs->last().buttons, ui::Buttons::Ok);
+        QCOMPARE(QApplication::focusWidget(), w.List1); // where the choice is made
     }
 
     void deleteOfAVanishedRowReportsAndRefreshes()
@@ -235,9 +269,10 @@ private slots:
         fx->addChampionship(QStringLiteral("B"));
         FrmCampionati w;
         fx->sql(QStringLiteral("DELETE FROM Campionati WHERE Nome='A'"));
-        QVERIFY(select(*w.List1, QStringLiteral("A")));
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("A")));
         msgs->answers << ui::Answer::Yes;
-        w.BtnElimina_Click();
+        w.BtnElimina->click();
         QCOMPARE(msgs->texts(), QStringList({QStringLiteral("Eliminare 'A' ?"),
                                              QStringLiteral("Durante eliminazione")}));
         QCOMPARE(msgs->last().title, QStringLiteral("Errore"));
@@ -251,7 +286,7 @@ private slots:
         FrmCampionati w;
         fx->sql(QStringLiteral("DROP TABLE Campionati"));
         msgs->inputAnswers << QStringLiteral("B");
-        w.BtnInserisci_Click();
+        w.BtnInserisci->click();
         QCOMPARE(msgs->calls.size(), 1);
         QCOMPARE(msgs->last().title, QStringLiteral("Errore"));
         QCOMPARE(msgs->last().icon, ui::Icon::Critical);

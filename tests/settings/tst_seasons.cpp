@@ -1,23 +1,19 @@
 #include "core/Dates.h"
 #include "settings/FrmStagioni.h"
+#include "support/Drive.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 #include "support/Widgets.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 #include <memory>
 
 namespace {
-
-bool choose(FrmStagioni &w, const QString &label)
-{
-    const int index = w.ComboStag->findText(label);
-    w.ComboStag->setCurrentIndex(index);
-    return index >= 0;
-}
 
 // The stored season numbers, oldest first, as "2010,2011".
 QString storedSeasons(Fixture &fx)
@@ -86,6 +82,9 @@ private slots:
         QCOMPARE(w.objectName(), QStringLiteral("FrmStagioni"));
         QCOMPARE(w.windowTitle(), QStringLiteral("VELMORA - STAGIONI"));
         QCOMPARE(entries(*w.List1), QStringList({"1999-00", "2008-09", "2099-100"}));
+        QVERIFY(drive::activate(w));
+        w.BtnChiudi->click();
+        QVERIFY(!w.isVisible());
     }
 
     void addStoresTheSeasonNumber_data()
@@ -107,8 +106,9 @@ private slots:
         for (int season : before)
             fx->addSeason(season);
         FrmStagioni w;
-        QVERIFY(choose(w, chosen));
-        w.BtnAdd_Click();
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::choose(*w.ComboStag, chosen));
+        w.BtnAdd->click();
 
         QVERIFY(msgs->calls.isEmpty());
         QCOMPARE(fx->count(QStringLiteral("Stagioni"), QStringLiteral("Nome=?"),
@@ -122,12 +122,14 @@ private slots:
     void addWithoutChoiceAsksForOne()
     {
         FrmStagioni w;
-        w.BtnAdd_Click();
+        QVERIFY(drive::activate(w));
+        drive::clickWidget(*w.BtnAdd);
         QCOMPARE(msgs->calls.size(), 1);
         QCOMPARE(msgs->last().text, QStringLiteral("Selezionare una STAGIONE"));
         QCOMPARE(msgs->last().title, QString());
         QCOMPARE(msgs->last().icon, ui::Icon::Information);
         QCOMPARE(msgs->last().buttons, ui::Buttons::Ok);
+        QCOMPARE(QApplication::focusWidget(), w.ComboStag); // where the choice is made
         QCOMPARE(fx->count(QStringLiteral("Stagioni")), 0);
     }
 
@@ -137,8 +139,9 @@ private slots:
         FrmStagioni w;
         // Any statement now fails loudly, so a refusal with no "Errore" never reached it.
         fx->sql(QStringLiteral("DROP TABLE Stagioni"));
-        QVERIFY(choose(w, QStringLiteral("2010-11")));
-        w.BtnAdd_Click();
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::choose(*w.ComboStag, QStringLiteral("2010-11")));
+        w.BtnAdd->click();
         QCOMPARE(msgs->texts(), QStringList{QStringLiteral("STAGIONE già esistente")});
         QCOMPARE(msgs->last().title, QString());
         QCOMPARE(msgs->last().icon, ui::Icon::Exclamation);
@@ -166,8 +169,9 @@ private slots:
         if (withGame)
             fx->addGame(2011, camp);
         FrmStagioni w;
-        QVERIFY(select(*w.List1, QStringLiteral("2011-12")));
-        w.BtnElimina_Click();
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("2011-12")));
+        w.BtnElimina->click();
 
         if (enrolled) {
             QCOMPARE(msgs->calls.size(), 1);
@@ -192,14 +196,15 @@ private slots:
         const int camp = fx->addChampionship(QStringLiteral("ECCELLENZA"));
         const int idGio = fx->enrol(fx->addPerson(QStringLiteral("BIANCHI LUCA")), 2012, camp);
         FrmStagioni w;
-        QVERIFY(select(*w.List1, QStringLiteral("2012-13")));
-        w.BtnElimina_Click();
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("2012-13")));
+        w.BtnElimina->click();
         QCOMPARE(msgs->calls.size(), 1);
         QCOMPARE(fx->count(QStringLiteral("Stagioni")), 1);
 
         fx->sql(QStringLiteral("DELETE FROM Giocatori WHERE IdGio=?"), {idGio});
         msgs->clear();
-        w.BtnElimina_Click();
+        w.BtnElimina->click();
         QVERIFY(msgs->calls.isEmpty());
         QCOMPARE(fx->count(QStringLiteral("Stagioni")), 0);
         QCOMPARE(w.List1->count(), 0);
@@ -209,11 +214,28 @@ private slots:
     {
         fx->addSeason(2010);
         FrmStagioni w;
-        w.BtnElimina_Click();
+        QVERIFY(drive::activate(w));
+        drive::clickWidget(*w.BtnElimina);
         QCOMPARE(msgs->texts(), QStringList{QStringLiteral("Selezionare una STAGIONE")});
         QCOMPARE(msgs->last().title, QString());
         QCOMPARE(msgs->last().icon, ui::Icon::Information);
+        QCOMPARE(QApplication::focusWidget(), w.List1); // where the choice is made
         QCOMPARE(fx->count(QStringLiteral("Stagioni")), 1);
+    }
+
+    // A season stored twice, as another tool may leave it, goes one row at a time.
+    void deleteTakesOneRowOfASeasonStoredTwice()
+    {
+        fx->addSeason(2010);
+        fx->addSeason(2010);
+        FrmStagioni w;
+        QVERIFY(drive::activate(w));
+        QCOMPARE(entries(*w.List1), QStringList(2, "2010-11"));
+        QVERIFY(drive::clickEntry(*w.List1, 1));
+        w.BtnElimina->click();
+        QVERIFY(msgs->calls.isEmpty());
+        QCOMPARE(storedSeasons(*fx), QStringLiteral("2010"));
+        QCOMPARE(entries(*w.List1), QStringList{"2010-11"});
     }
 
     void deleteOfAVanishedRowReportsAndRefreshes()
@@ -222,8 +244,9 @@ private slots:
         fx->addSeason(2011);
         FrmStagioni w;
         fx->sql(QStringLiteral("DELETE FROM Stagioni WHERE Nome=2010"));
-        QVERIFY(select(*w.List1, QStringLiteral("2010-11")));
-        w.BtnElimina_Click();
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("2010-11")));
+        w.BtnElimina->click();
         QCOMPARE(msgs->texts(), QStringList{QStringLiteral("Durante eliminazione")});
         QCOMPARE(msgs->last().title, QStringLiteral("Errore"));
         QCOMPARE(msgs->last().icon, ui::Icon::Critical);
@@ -235,8 +258,9 @@ private slots:
         fx->addSeason(2010);
         FrmStagioni w;
         fx->sql(QStringLiteral("DROP TABLE Giocatori"));
-        QVERIFY(select(*w.List1, QStringLiteral("2010-11")));
-        w.BtnElimina_Click();
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("2010-11")));
+        w.BtnElimina->click();
         QCOMPARE(msgs->calls.size(), 1);
         QCOMPARE(msgs->last().title, QStringLiteral("Errore"));
         QCOMPARE(msgs->last().icon, ui::Icon::Critical);

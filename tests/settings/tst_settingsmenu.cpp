@@ -3,6 +3,7 @@
 #include "roster/Form1.h"
 #include "settings/FrmCampionati.h"
 #include "settings/FrmStagioni.h"
+#include "support/Drive.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 #include "support/Widgets.h"
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -67,17 +69,21 @@ private slots:
         fx->addSeason(2012);
         fx->addChampionship(QStringLiteral("SERIE D"));
         Form1 form;
-        form.ComboStag->setCurrentIndex(0); // the user was looking at an older season
+        QVERIFY(drive::activate(form));
+        // The user was looking at an older season.
+        QVERIFY(drive::choose(*form.ComboStag, QStringLiteral("2010-11")));
         hook->on<FrmStagioni>([&](FrmStagioni &w) {
+            QVERIFY(drive::activate(w));
             if (!added.isEmpty()) {
-                w.ComboStag->setCurrentIndex(w.ComboStag->findText(added));
-                w.BtnAdd_Click();
+                QVERIFY(drive::choose(*w.ComboStag, added));
+                w.BtnAdd->click();
             }
             if (!deleted.isEmpty()) {
-                QVERIFY(select(*w.List1, deleted));
-                w.BtnElimina_Click();
+                QVERIFY(drive::clickEntry(*w.List1, deleted));
+                w.BtnElimina->click();
             }
-            w.BtnChiudi_Click();
+            w.BtnChiudi->click();
+            QVERIFY(!w.isVisible());
         });
         form.mnuStag->trigger();
 
@@ -113,19 +119,22 @@ private slots:
         fx->addChampionship(QStringLiteral("SERIE D"));
         fx->addChampionship(QStringLiteral("COPPA"));
         Form1 form;
-        form.ComboCamp->setCurrentIndex(1);
+        QVERIFY(drive::activate(form));
+        QVERIFY(drive::choose(*form.ComboCamp, QStringLiteral("COPPA")));
         if (!added.isEmpty())
             msgs->inputAnswers << added;
         if (!deleted.isEmpty())
             msgs->answers << ui::Answer::Yes;
         hook->on<FrmCampionati>([&](FrmCampionati &w) {
+            QVERIFY(drive::activate(w));
             if (!added.isEmpty())
-                w.BtnInserisci_Click();
+                w.BtnInserisci->click();
             if (!deleted.isEmpty()) {
-                QVERIFY(select(*w.List1, deleted));
-                w.BtnElimina_Click();
+                QVERIFY(drive::clickEntry(*w.List1, deleted));
+                w.BtnElimina->click();
             }
-            w.BtnChiudi_Click();
+            w.BtnChiudi->click();
+            QVERIFY(!w.isVisible());
         });
         form.mnuCamp->trigger();
 
@@ -159,10 +168,10 @@ private slots:
         const int idGio = fx->enrol(fx->addPerson(QStringLiteral("ROSSI MARIO")), 2024, camp);
         fx->sql(QStringLiteral("UPDATE Giocatori SET Peso=75 WHERE IdGio=?"), {idGio});
         Form1 form;
-        form.Fgrid->SetRow(1);
-        form.Fgrid_Click();
+        QVERIFY(drive::activate(form));
+        QVERIFY(drive::clickRow(*form.Fgrid, 1));
         QCOMPARE(form.TxtId->text(), QString::number(idGio));
-        form.TxtPeso->setText(QStringLiteral("82"));
+        drive::type(*form.TxtPeso, QStringLiteral("82"));
         QVERIFY(form.cardModified());
 
         // The window closes at once: the reselection alone must ask.

@@ -3,6 +3,7 @@
 #include "data/Sql.h"
 #include "demo/DemoClub.h"
 #include "roster/Form1.h"
+#include "support/Drive.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 #include "ui/Grid.h"
@@ -30,10 +31,10 @@ demo::Options small()
 QByteArray dump()
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const char *table : {"Stagioni", "Campionati", "Anagrafica", "Giocatori", "Gare",
-                              "DatiGare", "Formazione"}) {
-        QSqlQuery q = data::run(QStringLiteral("SELECT * FROM %1 ORDER BY rowid")
-                                    .arg(QLatin1String(table)));
+    for (const char *table :
+         {"Stagioni", "Campionati", "Anagrafica", "Giocatori", "Gare", "DatiGare", "Formazione"}) {
+        QSqlQuery q =
+            data::run(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QLatin1String(table)));
         while (q.next())
             for (int c = 0; c < q.record().count(); ++c)
                 hash.addData((q.value(c).toString() + QLatin1Char('|')).toUtf8());
@@ -92,7 +93,8 @@ private slots:
     {
         QCOMPARE(demo::buildClub(small()), QString());
         Form1 form;
-        form.ComboCamp->setCurrentIndex(1);
+        QVERIFY(drive::activate(form));
+        QVERIFY(drive::choose(*form.ComboCamp, form.ComboCamp->itemText(1)));
         QCOMPARE(form.Fgrid->Rows(), 26);
         int checked = 0;
         for (int r = 1; r < form.Fgrid->Rows(); ++r) {
@@ -128,9 +130,9 @@ private slots:
                     ++esp;
                 }
             }
-            const QStringList expected{QString::number(pres), QString::number(goals),
-                                       QString::number(amm),  QString::number(esp),
-                                       QString::number(sa),   QString::number(sf),
+            const QStringList expected{QString::number(pres),   QString::number(goals),
+                                       QString::number(amm),    QString::number(esp),
+                                       QString::number(sa),     QString::number(sf),
                                        QString::number(minutes)};
             QStringList shown;
             for (int c : {5, 6, 7, 8, 10, 11, 12})
