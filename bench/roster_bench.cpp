@@ -11,10 +11,10 @@
 #include "ui/Grid.h"
 
 #include <QApplication>
-#include <QRadioButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QRadioButton>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
@@ -54,8 +54,7 @@ Figures floorStatement()
         " +COALESCE(sum(COALESCE(D.Min,0)) FILTER (WHERE D.Tipo='SA'),0) "
         "FROM Giocatori P JOIN DatiGare D ON D.IdGio=P.IdGio JOIN Gare G ON G.IdGara=D.IdGara "
         "WHERE P.Stagione=? AND P.Camp=? AND D.Valid=1 GROUP BY P.IdGio");
-    QSqlQuery &q =
-        data::runKept(sql, {Module1::selectedSeason, Module1::selectedChampionship});
+    QSqlQuery &q = data::runKept(sql, {Module1::selectedSeason, Module1::selectedChampionship});
     Figures figures;
     while (q.next()) {
         QStringList f;
@@ -121,12 +120,12 @@ Result measure(const demo::Options &options, int runs)
         std::exit(1);
     }
     const int rows = data::scalar(QStringLiteral("SELECT count(*) FROM DatiGare")).toInt();
-    const int free = data::scalar(QStringLiteral("SELECT count(*) FROM DatiGare WHERE Valid=0"))
-                         .toInt();
+    const int free =
+        data::scalar(QStringLiteral("SELECT count(*) FROM DatiGare WHERE Valid=0")).toInt();
     std::printf("  club: %d seasons x %d championships x %d games, %d players a roster; "
                 "DatiGare %d rows, %d free (built in %.1f s)\n",
-                options.seasons, options.championships, options.games, options.players, rows,
-                free, double(built.elapsed()) / 1000.0);
+                options.seasons, options.championships, options.games, options.players, rows, free,
+                double(built.elapsed()) / 1000.0);
 
     Result r{};
     {

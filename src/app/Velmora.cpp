@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QLockFile>
 #include <QTranslator>
 
 void installItalian(QApplication &app)

@@ -47,7 +47,8 @@ QDate parseDate(const QString &text, int firstYear)
     if (const std::optional<QDate> stored = storedForm(text))
         return *stored;
 
-    static const QRegularExpression iso(QStringLiteral(R"(^(\d{4})-(\d{1,2})-(\d{1,2})(?:[T ]\d{1,2}:\d{2}(?::\d{2}(?:\.\d+)?)?)?$)"));
+    static const QRegularExpression iso(QStringLiteral(
+        R"(^(\d{4})-(\d{1,2})-(\d{1,2})(?:[T ]\d{1,2}:\d{2}(?::\d{2}(?:\.\d+)?)?)?$)"));
     static const QRegularExpression dayFirst(
         QStringLiteral(R"(^(\d{1,2})([/.-])(\d{1,2})\2(\d{1,2}|\d{4})$)"));
 

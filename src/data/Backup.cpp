@@ -49,8 +49,7 @@ QString writeInfo(const QString &folder, const QDateTime &when)
 {
     QFile info(QDir(folder).filePath(infoName));
     if (!info.open(QIODevice::WriteOnly | QIODevice::Text) ||
-        info.write("Velmora\n" + when.toString(Qt::ISODate).toUtf8() + "\n") < 0 ||
-        !info.flush())
+        info.write("Velmora\n" + when.toString(Qt::ISODate).toUtf8() + "\n") < 0 || !info.flush())
         return QStringLiteral("Impossibile scrivere %1: %2")
             .arg(nativePath(info.fileName()), info.errorString());
     return {};
@@ -191,10 +190,9 @@ QString restoreBackup(const QString &folder, const QDateTime &now)
     if (const BackupCheck check = checkBackup(folder); !check.error.isEmpty())
         return check.error;
     // What is there now is kept, so that a restore can itself be undone.
-    const QString before =
-        QDir(backupRoot())
-            .filePath(QStringLiteral("prima del ripristino ") +
-                      now.toString(QStringLiteral("yyyy-MM-dd HHmmss")));
+    const QString before = QDir(backupRoot())
+                               .filePath(QStringLiteral("prima del ripristino ") +
+                                         now.toString(QStringLiteral("yyyy-MM-dd HHmmss")));
     if (QString e = writeBackup(before, now); !e.isEmpty())
         return e;
 

@@ -35,21 +35,21 @@ QList<GamePlayer> gamePlayers(QSqlQuery q)
 
 QList<GamePlayer> gameLineupPlayers(int idGara, int season, int camp)
 {
-    return gamePlayers(run(
-        QStringLiteral("SELECT D.IdGio,Nome,Tipo FROM Anagrafica A,Giocatori G,DatiGare D "
-                       "WHERE G.IdAna=A.IdAna AND G.IdGio=D.IdGio "
-                       "AND D.Stagione=? AND D.Camp=? AND D.IdGara=? AND D.Valid=1 "
-                       "AND (D.Tipo='TIT' OR D.Tipo='RIS') ORDER BY Nome,D.rowid"),
-        {season, camp, idGara}));
+    return gamePlayers(
+        run(QStringLiteral("SELECT D.IdGio,Nome,Tipo FROM Anagrafica A,Giocatori G,DatiGare D "
+                           "WHERE G.IdAna=A.IdAna AND G.IdGio=D.IdGio "
+                           "AND D.Stagione=? AND D.Camp=? AND D.IdGara=? AND D.Valid=1 "
+                           "AND (D.Tipo='TIT' OR D.Tipo='RIS') ORDER BY Nome,D.rowid"),
+            {season, camp, idGara}));
 }
 
 QList<GamePlayer> formationPlayers(int season, int camp)
 {
-    return gamePlayers(run(
-        QStringLiteral("SELECT F.IdGio,Nome,F.Tipo FROM Giocatori G,Anagrafica A,Formazione F "
-                       "WHERE F.Valid=1 AND G.Stagione=? AND G.Camp=? "
-                       "AND F.IdGio=G.IdGio AND G.IdAna=A.IdAna ORDER BY Nome,F.rowid"),
-        {season, camp}));
+    return gamePlayers(
+        run(QStringLiteral("SELECT F.IdGio,Nome,F.Tipo FROM Giocatori G,Anagrafica A,Formazione F "
+                           "WHERE F.Valid=1 AND G.Stagione=? AND G.Camp=? "
+                           "AND F.IdGio=G.IdGio AND G.IdAna=A.IdAna ORDER BY Nome,F.rowid"),
+            {season, camp}));
 }
 
 std::optional<GameHeader> gameHeader(int idGara)
@@ -79,7 +79,9 @@ QList<GameEvent> gameEvents(int idGara)
 QList<Substitution> substitutions(const QList<GameEvent> &events)
 {
     QList<Substitution> list;
-    const auto minuteOf = [](const GameEvent &e) { return e.minute.isNull() ? 0 : e.minute.toInt(); };
+    const auto minuteOf = [](const GameEvent &e) {
+        return e.minute.isNull() ? 0 : e.minute.toInt();
+    };
     for (const GameEvent &e : events)
         if (e.tipo == QLatin1String("SA"))
             list.append({minuteOf(e), 0, QString(), e.idGio, e.name});
@@ -122,7 +124,8 @@ QList<QStringList> gamesTable(int season, int camp)
         qsizetype nextSub = 0;
         bool any = false;
         for (const GameEvent &e : events) {
-            const QString minute = e.minute.isNull() ? QString() : QString::number(e.minute.toInt());
+            const QString minute =
+                e.minute.isNull() ? QString() : QString::number(e.minute.toInt());
             QStringList event;
             if (e.tipo == QLatin1String("RETE"))
                 event = {QStringLiteral("Rete"), minute, e.name, QString()};
@@ -182,8 +185,8 @@ std::pair<bool, bool> freeSubstitution(int idGara, int idIn, int idOut, int minu
 namespace {
 QVariantList headerValues(const GameDraft &d)
 {
-    return {d.season,  d.camp,   core::storeDate(d.date), d.teamA, d.teamB,
-            d.goalsA,  d.goalsB, d.addedTime};
+    return {d.season, d.camp,     core::storeDate(d.date), d.teamA, d.teamB, d.goalsA,
+            d.goalsB, d.addedTime};
 }
 } // namespace
 

@@ -2,7 +2,6 @@
 
 #include "data/Sql.h"
 
-
 namespace data {
 
 namespace {
@@ -58,8 +57,8 @@ QList<RosterRow> roster(int season, int camp, RosterOrder order)
                            {season, camp});
     QList<RosterRow> rows;
     while (q.next())
-        rows.append({q.value(0).toInt(), text(q.value(1)), q.value(2), text(q.value(3)),
-                     q.value(4), {}});
+        rows.append(
+            {q.value(0).toInt(), text(q.value(1)), q.value(2), text(q.value(3)), q.value(4), {}});
     q.finish();
     if (rows.isEmpty())
         return rows;

@@ -34,8 +34,9 @@ struct RosterRow {
 };
 
 // The roster of a season and championship. Name: A to Z; Age: youngest first; Role: P, D,
-// C, A; players alike in the order come by name. Every figure counts the valid rows of the player's enrolment in games that exist; a
-// Null minute or added time counts as 0, and codes are compared letter for letter.
+// C, A; players alike in the order come by name. Every figure counts the valid rows of the player's
+// enrolment in games that exist; a Null minute or added time counts as 0, and codes are compared
+// letter for letter.
 QList<RosterRow> roster(int season, int camp, RosterOrder order);
 
 // Registry data shown on the season card.

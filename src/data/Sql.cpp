@@ -170,8 +170,8 @@ Transaction::Transaction()
 
 void Transaction::commit()
 {
-    QSqlQuery q = prepare(m_name.isEmpty() ? QStringLiteral("COMMIT")
-                                           : QStringLiteral("RELEASE ") + m_name);
+    QSqlQuery q =
+        prepare(m_name.isEmpty() ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + m_name);
     exec(q);
     m_done = true;
     --transactionDepth;

@@ -10,8 +10,8 @@
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
-#include "ui/Twips.h"
 #include "ui/Texts.h"
+#include "ui/Twips.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -62,8 +62,7 @@ void FormGare::Form_Load()
 void FormGare::refreshGames()
 {
     ui::guard([&] {
-        QSqlQuery games =
-            data::gamesQuery(Module1::selectedSeason, Module1::selectedChampionship);
+        QSqlQuery games = data::gamesQuery(Module1::selectedSeason, Module1::selectedChampionship);
         Fgrid->Fill(games);
     });
     const std::pair<int, const char *> headers[] = {
@@ -89,8 +88,7 @@ int FormGare::selectedGameRow()
 {
     const int row = Fgrid->Rows() == 1 ? 0 : Fgrid->Row();
     if (row < 1) {
-        ui::msgBox(QStringLiteral("Selezionare una GARA"), ui::Information,
-                   ui::texts::noticeTitle);
+        ui::msgBox(QStringLiteral("Selezionare una GARA"), ui::Information, ui::texts::noticeTitle);
         return 0;
     }
     return row;
@@ -140,8 +138,7 @@ void FormGare::BtnEliGara_Click()
         return;
     const QString id = Fgrid->TextMatrix(row, 1);
     if (ui::msgBox(QStringLiteral("GARA ID N° ") + id + QStringLiteral(" ?"),
-                   ui::YesNo | ui::Question,
-                   ui::texts::confirmDeletionTitle) != ui::Answer::Yes)
+                   ui::YesNo | ui::Question, ui::texts::confirmDeletionTitle) != ui::Answer::Yes)
         return;
     bool found = false;
     if (!ui::guard([&] { found = data::deleteGame(core::wholeNumber(id)); }))
@@ -151,8 +148,7 @@ void FormGare::BtnEliGara_Click()
     if (found)
         ui::msgBox(QStringLiteral("GARA eliminata con successo"), ui::Information, QString());
     else
-        ui::msgBox(ui::texts::duringTheDeletion, ui::OkOnly,
-                   ui::texts::errorTitle);
+        ui::msgBox(ui::texts::duringTheDeletion, ui::OkOnly, ui::texts::errorTitle);
 }
 
 void FormGare::BtnChiudi_Click()

@@ -9,8 +9,8 @@
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
-#include "ui/Twips.h"
 #include "ui/Texts.h"
+#include "ui/Twips.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -289,11 +289,10 @@ void FrmGare::fillPlayerLists()
         list->clear();
     QList<data::GamePlayer> players;
     ui::guard([&] {
-        players = isExistingGame()
-                      ? data::gameLineupPlayers(m_idGara, Module1::selectedSeason,
-                                         Module1::selectedChampionship)
-                      : data::formationPlayers(Module1::selectedSeason,
-                                              Module1::selectedChampionship);
+        players = isExistingGame() ? data::gameLineupPlayers(m_idGara, Module1::selectedSeason,
+                                                             Module1::selectedChampionship)
+                                   : data::formationPlayers(Module1::selectedSeason,
+                                                            Module1::selectedChampionship);
     });
     for (const data::GamePlayer &p : players) {
         ComboGio->addItem(p.name, p.idGio);

@@ -38,21 +38,21 @@ public:
     QComboBox *ComboGolB = nullptr;
     QComboBox *ComboRec = nullptr;
 
-    QComboBox *ComboGio = nullptr;   // every player of the line-up
-    QComboBox *ComboMin1 = nullptr;  // minute of a goal
+    QComboBox *ComboGio = nullptr;  // every player of the line-up
+    QComboBox *ComboMin1 = nullptr; // minute of a goal
     QPushButton *BtnAddGol = nullptr;
     QPushButton *BtnRemGol = nullptr;
-    QListWidget *ListMar = nullptr;  // the goals
+    QListWidget *ListMar = nullptr;    // the goals
     QPushButton *BtnAddAE_0 = nullptr; // caution
     QPushButton *BtnAddAE_1 = nullptr; // sending-off
-    Grid *Fgrid1 = nullptr;          // the cards
+    Grid *Fgrid1 = nullptr;            // the cards
     QPushButton *BtnRemAE = nullptr;
 
     QComboBox *ComboSost1 = nullptr; // the reserves, who may come on
     QComboBox *ComboSost2 = nullptr; // the starters, who may go off
     QComboBox *ComboMin2 = nullptr;  // minute of a substitution
     QPushButton *BtnAddSost = nullptr;
-    Grid *Fgrid2 = nullptr;          // the substitutions
+    Grid *Fgrid2 = nullptr; // the substitutions
     QPushButton *BtnRemSost = nullptr;
 
     QPushButton *BtnAnnulla = nullptr;

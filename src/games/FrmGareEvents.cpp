@@ -50,8 +50,8 @@ void FrmGare::BtnAddGol_Click()
     const int minute = core::wholeNumber(minuteText);
     const int id = chosenId(ComboGio);
     if (isExistingGame() && !ui::guard([&] {
-            data::writeGameEvent({m_idGara, Module1::selectedSeason,
-                                  Module1::selectedChampionship, id, QStringLiteral("RETE")},
+            data::writeGameEvent({m_idGara, Module1::selectedSeason, Module1::selectedChampionship,
+                                  id, QStringLiteral("RETE")},
                                  minute);
         }))
         return;
@@ -71,9 +71,9 @@ void FrmGare::BtnAddAE_Click(int Index)
     const int id = chosenId(ComboGio);
     const QString code = Index == 0 ? QStringLiteral("AMM") : QStringLiteral("ESP");
     if (isExistingGame() && !ui::guard([&] {
-            data::writeGameEvent({m_idGara, Module1::selectedSeason,
-                                  Module1::selectedChampionship, id, code},
-                                 QVariant());
+            data::writeGameEvent(
+                {m_idGara, Module1::selectedSeason, Module1::selectedChampionship, id, code},
+                QVariant());
         }))
         return;
     Fgrid1->AddItem({QString(), QString::number(id), ComboGio->currentText(), code});
@@ -119,8 +119,9 @@ void FrmGare::BtnRemGol_Click()
     const int id = goal->data(Qt::UserRole).toInt();
     const int minute = goal->data(Qt::UserRole + 1).toInt();
     bool found = true;
-    if (isExistingGame() &&
-        !ui::guard([&] { found = data::freeGameEvent(m_idGara, id, QStringLiteral("RETE"), minute); }))
+    if (isExistingGame() && !ui::guard([&] {
+            found = data::freeGameEvent(m_idGara, id, QStringLiteral("RETE"), minute);
+        }))
         return;
     delete ListMar->takeItem(ListMar->row(goal));
     if (!found)

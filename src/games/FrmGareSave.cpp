@@ -82,8 +82,7 @@ bool FrmGare::saveGame()
     if (!isExistingGame()) {
         if (!ui::guard([&] { data::insertGame(game); }))
             return false;
-        ui::msgBox(QStringLiteral("Nuova GARA inserita con successo"), ui::Information,
-                   QString());
+        ui::msgBox(QStringLiteral("Nuova GARA inserita con successo"), ui::Information, QString());
         return true;
     }
     bool found = false;
@@ -92,7 +91,6 @@ bool FrmGare::saveGame()
     if (found)
         ui::msgBox(QStringLiteral("GARA modificata con successo"), ui::Information, QString());
     else
-        ui::msgBox(QStringLiteral("Durante il salvataggio"), ui::OkOnly,
-                   ui::texts::errorTitle);
+        ui::msgBox(QStringLiteral("Durante il salvataggio"), ui::OkOnly, ui::texts::errorTitle);
     return true;
 }

@@ -4,8 +4,8 @@
 #include "data/Lineups.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
-#include "ui/Twips.h"
 #include "ui/Texts.h"
+#include "ui/Twips.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -351,9 +351,9 @@ void Form1::setRosterHeaders()
         int width;
     };
     static const Column columns[] = {
-        {0, "", 350},        {1, nullptr, 0},    {2, "Nome", 2300},  {3, "Nato il", 1100},
-        {4, "R.", 250},      {5, "Pres", 450},   {6, "Reti", 450},   {7, "Amm", 450},
-        {8, "Esp.", 450},    {9, "Squ.", 450},   {10, "S.av", 450},  {11, "S.fa", 450},
+        {0, "", 350},        {1, nullptr, 0},  {2, "Nome", 2300}, {3, "Nato il", 1100},
+        {4, "R.", 250},      {5, "Pres", 450}, {6, "Reti", 450},  {7, "Amm", 450},
+        {8, "Esp.", 450},    {9, "Squ.", 450}, {10, "S.av", 450}, {11, "S.fa", 450},
         {12, "Min.g.", 550},
     };
     for (const Column &c : columns) {

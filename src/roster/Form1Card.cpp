@@ -28,11 +28,11 @@ void Form1::showRoster(const QList<data::RosterRow> &players)
                 born = core::formatDate(date);
         }
         const data::PlayerFigures &f = p.figures;
-        rows.append({QString::number(p.idGio), p.name, born, p.role,
-                     QString::number(f.presences), QString::number(f.goals),
-                     QString::number(f.cautions), QString::number(f.sendingsOff),
-                     data::text(p.suspensions), QString::number(f.substituted),
-                     QString::number(f.cameOn), QString::number(f.minutes)});
+        rows.append({QString::number(p.idGio), p.name, born, p.role, QString::number(f.presences),
+                     QString::number(f.goals), QString::number(f.cautions),
+                     QString::number(f.sendingsOff), data::text(p.suspensions),
+                     QString::number(f.substituted), QString::number(f.cameOn),
+                     QString::number(f.minutes)});
     }
     Fgrid->FillRows(headers, rows);
 }

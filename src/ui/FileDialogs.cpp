@@ -32,19 +32,19 @@ QString saveFileName(const QString &caption, const QString &suggestedName, const
 {
     const FileCall call{FileCall::Kind::SaveFile, caption,
                         QDir(lastFolder()).filePath(suggestedName), filter};
-    const QString chosen = fileHandler
-                               ? fileHandler(call)
-                               : QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                                              caption, call.start, filter);
+    const QString chosen = fileHandler ? fileHandler(call)
+                                       : QFileDialog::getSaveFileName(QApplication::activeWindow(),
+                                                                      caption, call.start, filter);
     return remembered(chosen, QFileInfo(chosen).absolutePath());
 }
 
 QString existingFolder(const QString &caption)
 {
     const FileCall call{FileCall::Kind::Folder, caption, lastFolder(), QString()};
-    const QString chosen = fileHandler ? fileHandler(call)
-                                       : QFileDialog::getExistingDirectory(
-                                             QApplication::activeWindow(), caption, call.start);
+    const QString chosen =
+        fileHandler
+            ? fileHandler(call)
+            : QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, call.start);
     return remembered(chosen, chosen);
 }
 

@@ -49,15 +49,22 @@ private slots:
         QTest::addColumn<int>("style");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("answer");
-        QTest::newRow("yes/no, Return") << int(ui::YesNo) << int(Qt::Key_Return) << int(ui::Answer::Yes);
-        QTest::newRow("yes/no, Esc") << int(ui::YesNo) << int(Qt::Key_Escape) << int(ui::Answer::No);
+        QTest::newRow("yes/no, Return")
+            << int(ui::YesNo) << int(Qt::Key_Return) << int(ui::Answer::Yes);
+        QTest::newRow("yes/no, Esc")
+            << int(ui::YesNo) << int(Qt::Key_Escape) << int(ui::Answer::No);
         QTest::newRow("deletion, Return")
             << int(ui::YesNo | ui::DefaultSecond) << int(Qt::Key_Return) << int(ui::Answer::No);
-        QTest::newRow("save, Return") << int(ui::YesNoCancel) << int(Qt::Key_Return) << int(ui::Answer::Yes);
-        QTest::newRow("save, Esc") << int(ui::YesNoCancel) << int(Qt::Key_Escape) << int(ui::Answer::Cancel);
-        QTest::newRow("retry, Return") << int(ui::RetryExit) << int(Qt::Key_Return) << int(ui::Answer::Retry);
-        QTest::newRow("retry, Esc") << int(ui::RetryExit) << int(Qt::Key_Escape) << int(ui::Answer::Exit);
-        QTest::newRow("ok, Return") << int(ui::OkOnly) << int(Qt::Key_Return) << int(ui::Answer::Ok);
+        QTest::newRow("save, Return")
+            << int(ui::YesNoCancel) << int(Qt::Key_Return) << int(ui::Answer::Yes);
+        QTest::newRow("save, Esc")
+            << int(ui::YesNoCancel) << int(Qt::Key_Escape) << int(ui::Answer::Cancel);
+        QTest::newRow("retry, Return")
+            << int(ui::RetryExit) << int(Qt::Key_Return) << int(ui::Answer::Retry);
+        QTest::newRow("retry, Esc")
+            << int(ui::RetryExit) << int(Qt::Key_Escape) << int(ui::Answer::Exit);
+        QTest::newRow("ok, Return")
+            << int(ui::OkOnly) << int(Qt::Key_Return) << int(ui::Answer::Ok);
     }
     void keysAnswerAsTheStyleSays()
     {

@@ -52,10 +52,11 @@ private slots:
         QCOMPARE(startAndLeave(started), 1);
         QVERIFY(!started);
         QCOMPARE(rec.calls.size(), 1);
-        QVERIFY2(rec.last().text.startsWith(
-                     QStringLiteral("Velmora è già aperto su questa cartella")),
-                 qPrintable(rec.last().text));
-        QVERIFY(rec.last().text.contains(QDir::toNativeSeparators(QDir::current().absoluteFilePath("Dati"))));
+        QVERIFY2(
+            rec.last().text.startsWith(QStringLiteral("Velmora è già aperto su questa cartella")),
+            qPrintable(rec.last().text));
+        QVERIFY(rec.last().text.contains(
+            QDir::toNativeSeparators(QDir::current().absoluteFilePath("Dati"))));
         QVERIFY(!QFile::exists(QStringLiteral("Dati/Velmora.mdb")));
 
         // Once the other copy has closed, the folder is free again, and free after us.

@@ -22,7 +22,8 @@ QList<QStringList> readCsv(QByteArray bytes)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (quoted) {
-            if (c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
+            if (c == QLatin1Char('"') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('"')) {
                 cell += c;
                 ++i;
             } else if (c == QLatin1Char('"')) {
@@ -35,7 +36,8 @@ QList<QStringList> readCsv(QByteArray bytes)
         } else if (c == QLatin1Char(';')) {
             row << cell;
             cell.clear();
-        } else if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
+        } else if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                   text.at(i + 1) == QLatin1Char('\n')) {
             row << cell;
             rows << row;
             row.clear();

@@ -108,10 +108,14 @@ private slots:
     {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no store") << "remove" << "non contiene un backup";
-        QTest::newRow("not a database") << "text" << "non è utilizzabile";
-        QTest::newRow("damaged pages") << "pages" << "non è utilizzabile";
-        QTest::newRow("a table missing") << "table" << "mancano le tabelle Formazione";
+        QTest::newRow("no store") << "remove"
+                                  << "non contiene un backup";
+        QTest::newRow("not a database") << "text"
+                                        << "non è utilizzabile";
+        QTest::newRow("damaged pages") << "pages"
+                                       << "non è utilizzabile";
+        QTest::newRow("a table missing") << "table"
+                                         << "mancano le tabelle Formazione";
     }
     void unusableBackupsAreRefused()
     {
@@ -161,7 +165,8 @@ private slots:
                                        now.addDays(-10 + d)),
                      QString());
         QCOMPARE(data::dailyBackup(now), QString());
-        QStringList folders = QDir(QStringLiteral("Dati/Backup")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QStringList folders =
+            QDir(QStringLiteral("Dati/Backup")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         QCOMPARE(folders.size(), 10);
         QVERIFY(folders.contains(QStringLiteral("2026-12-10")));
         QVERIFY(!folders.contains(QStringLiteral("2026-11-30")));
@@ -178,7 +183,8 @@ private slots:
     void failedBackupLeavesNothing()
     {
         QCOMPARE(data::writeBackup(QStringLiteral("copia"), now), QString());
-        QVERIFY(data::writeBackup(QStringLiteral("copia"), now).contains(QStringLiteral("esiste già")));
+        QVERIFY(
+            data::writeBackup(QStringLiteral("copia"), now).contains(QStringLiteral("esiste già")));
         QFile blocker(QStringLiteral("file"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();

@@ -77,8 +77,9 @@ private slots:
             error = e.text();
         }
         fx->sql(QStringLiteral("PRAGMA query_only=OFF"));
-        QCOMPARE(error, QStringLiteral("Il database è in sola lettura: la modifica non è stata "
-                                       "salvata.\nDettaglio: attempt to write a readonly database"));
+        QCOMPARE(error,
+                 QStringLiteral("Il database è in sola lettura: la modifica non è stata "
+                                "salvata.\nDettaglio: attempt to write a readonly database"));
 
         // Extended result codes keep their primary code in the low byte; a trigger's own
         // message is the club's, and stays as it is.

@@ -55,9 +55,10 @@ private slots:
         FormGare list;
         QCOMPARE(list.windowTitle(), QStringLiteral("VELMORA - GARE STAGIONE 2010-11 Juniores"));
         QCOMPARE(list.Fgrid->Rows(), 4);
-        QCOMPARE(row(*list.Fgrid, 0), (QStringList{"ID", "Data", "Partita", "SqB", "RIS.", "GolB"}));
-        QCOMPARE(row(*list.Fgrid, 1), (QStringList{QString::number(early), "12/09/2010", "ASTI - ",
-                                                   "", " - ", ""}));
+        QCOMPARE(row(*list.Fgrid, 0),
+                 (QStringList{"ID", "Data", "Partita", "SqB", "RIS.", "GolB"}));
+        QCOMPARE(row(*list.Fgrid, 1),
+                 (QStringList{QString::number(early), "12/09/2010", "ASTI - ", "", " - ", ""}));
         QCOMPARE(row(*list.Fgrid, 2), (QStringList{QString::number(sameDay), "12/09/2010",
                                                    "PAVIA - VELMORA", "VELMORA", "0 - 0", "0"}));
         QCOMPARE(row(*list.Fgrid, 3), (QStringList{QString::number(late), "03/10/2010",

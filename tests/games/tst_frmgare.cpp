@@ -87,8 +87,8 @@ private slots:
         club->fx.addFormation(bianchi, QStringLiteral("TIT"));
         club->fx.addFormation(rossi, QStringLiteral("TIT"), 0); // withdrawn
         // Another season's formation is not this one.
-        const int other = club->fx.enrol(club->fx.addPerson(QStringLiteral("ALTRI")), 2009,
-                                         club->camp);
+        const int other =
+            club->fx.enrol(club->fx.addPerson(QStringLiteral("ALTRI")), 2009, club->camp);
         club->fx.addFormation(other, QStringLiteral("TIT"));
 
         FrmGare editor;
@@ -123,7 +123,8 @@ private slots:
 
         FrmGare editor;
         editor.Carica(game);
-        QCOMPARE(editor.windowTitle(), QStringLiteral("VELMORA - MODIFICA GARA ID N° %1").arg(game));
+        QCOMPARE(editor.windowTitle(),
+                 QStringLiteral("VELMORA - MODIFICA GARA ID N° %1").arg(game));
         QCOMPARE(editor.TxtData->text(), QStringLiteral("12/09/2010"));
         QCOMPARE(editor.TxtSqA->text(), QStringLiteral("VELMORA"));
         QCOMPARE(editor.TxtSqB->text(), QStringLiteral("L'AQUILA"));
@@ -197,11 +198,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("day first") << "5/3/2009" << "05/03/09";
-        QTest::newRow("dots") << "5.3.2009" << "05/03/09";
-        QTest::newRow("short year") << "1/2/60" << "01/02/60";
-        QTest::newRow("empty stays empty") << "" << "";
-        QTest::newRow("no date stays") << "domenica" << "domenica";
+        QTest::newRow("day first") << "5/3/2009"
+                                   << "05/03/09";
+        QTest::newRow("dots") << "5.3.2009"
+                              << "05/03/09";
+        QTest::newRow("short year") << "1/2/60"
+                                    << "01/02/60";
+        QTest::newRow("empty stays empty") << ""
+                                           << "";
+        QTest::newRow("no date stays") << "domenica"
+                                       << "domenica";
     }
     void dateIsRewrittenOnLeavingTheBox()
     {

@@ -81,8 +81,9 @@ private slots:
         QTest::newRow("goal, nothing") << "BtnAddGol" << QStringList() << player << "ComboGio";
         QTest::newRow("goal, minute only")
             << "BtnAddGol" << QStringList{"ComboMin1=23°"} << player << "ComboGio";
-        QTest::newRow("goal, player only") << "BtnAddGol" << QStringList{"ComboGio=ROSSI"}
-                                           << "Selezionare MINUTO" << "ComboMin1";
+        QTest::newRow("goal, player only")
+            << "BtnAddGol" << QStringList{"ComboGio=ROSSI"} << "Selezionare MINUTO"
+            << "ComboMin1";
         QTest::newRow("caution") << "BtnAddAE_0" << QStringList() << player << "ComboGio";
         QTest::newRow("sending-off") << "BtnAddAE_1" << QStringList() << player << "ComboGio";
         QTest::newRow("substitution, nothing")
@@ -93,12 +94,15 @@ private slots:
             << "ComboSost2";
         QTest::newRow("substitution, no minute")
             << "BtnAddSost" << QStringList{"ComboSost1=VERDI", "ComboSost2=ROSSI"}
-            << "Selezionare MINUTO" << "ComboMin2";
-        QTest::newRow("goal removal") << "BtnRemGol" << QStringList()
-                                      << "Selezionare prima una MARCATURA" << "ListMar";
-        QTest::newRow("card removal, no cards") << "BtnRemAE" << QStringList() << "" << "";
-        QTest::newRow("substitution removal, none")
-            << "BtnRemSost" << QStringList() << "" << "";
+            << "Selezionare MINUTO"
+            << "ComboMin2";
+        QTest::newRow("goal removal")
+            << "BtnRemGol" << QStringList() << "Selezionare prima una MARCATURA"
+            << "ListMar";
+        QTest::newRow("card removal, no cards") << "BtnRemAE" << QStringList() << ""
+                                                << "";
+        QTest::newRow("substitution removal, none") << "BtnRemSost" << QStringList() << ""
+                                                    << "";
     }
     void missingChoices()
     {
@@ -191,9 +195,10 @@ private slots:
         QCOMPARE(rowAt(lastRowid()), QStringLiteral("1 %1 RETE %2 17").arg(game).arg(bianchi));
         editor.BtnAddAE_1->click();
         QCOMPARE(rowAt(lastRowid()), QStringLiteral("1 %1 ESP %2").arg(game).arg(bianchi));
-        QCOMPARE(club->fx.scalar(QStringLiteral("SELECT Stagione||'/'||Camp FROM DatiGare "
-                                                "WHERE rowid=?"),
-                                 {lastRowid()})
+        QCOMPARE(club->fx
+                     .scalar(QStringLiteral("SELECT Stagione||'/'||Camp FROM DatiGare "
+                                            "WHERE rowid=?"),
+                             {lastRowid()})
                      .toString(),
                  QStringLiteral("2010/%1").arg(club->camp));
         QCOMPARE(entries(*editor.ListMar), QStringList{"BIANCHI (17°)"});
@@ -301,10 +306,12 @@ private slots:
     {
         const int game = existingGame();
         club->fx.addGameRow(game, rossi, QStringLiteral("RETE"), 10);
-        club->fx.sql(QStringLiteral("CREATE TRIGGER noOff BEFORE INSERT ON DatiGare "
-                                    "WHEN NEW.Tipo='SA' BEGIN SELECT RAISE(ABORT,'disco pieno'); END"));
-        club->fx.sql(QStringLiteral("CREATE TRIGGER noFree BEFORE UPDATE OF Valid ON DatiGare "
-                                    "WHEN NEW.Valid=0 BEGIN SELECT RAISE(ABORT,'disco pieno'); END"));
+        club->fx.sql(
+            QStringLiteral("CREATE TRIGGER noOff BEFORE INSERT ON DatiGare "
+                           "WHEN NEW.Tipo='SA' BEGIN SELECT RAISE(ABORT,'disco pieno'); END"));
+        club->fx.sql(
+            QStringLiteral("CREATE TRIGGER noFree BEFORE UPDATE OF Valid ON DatiGare "
+                           "WHEN NEW.Valid=0 BEGIN SELECT RAISE(ABORT,'disco pieno'); END"));
         const QStringList rowsBefore = club->rows(game);
         FrmGare editor;
         MsgRecorder rec;

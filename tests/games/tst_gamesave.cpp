@@ -105,21 +105,62 @@ private slots:
         QTest::addColumn<QString>("goalsB");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("no date") << "" << "" << "" << "" << "" << "Inserire DATA della Gara"
+        QTest::newRow("no date") << ""
+                                 << ""
+                                 << ""
+                                 << ""
+                                 << ""
+                                 << "Inserire DATA della Gara"
                                  << "TxtData";
-        QTest::newRow("no such date") << "31/02/2010" << "" << "" << "" << ""
-                                      << "DATA non valida" << "TxtData";
-        QTest::newRow("no first team") << "1/9/2010" << "" << "ASTI" << "1" << "1"
-                                       << "Inserire Nome 1° SQUADRA" << "TxtSqA";
-        QTest::newRow("no second team") << "1/9/2010" << "VELMORA" << "" << "1" << "1"
-                                        << "Inserire Nome 2° SQUADRA" << "TxtSqB";
-        QTest::newRow("no score") << "1/9/2010" << "VELMORA" << "ASTI" << "" << ""
-                                  << "Inserire RISULTATO" << "ComboGolA";
-        QTest::newRow("first score only") << "1/9/2010" << "VELMORA" << "ASTI" << "2" << ""
-                                          << "Inserire RISULTATO" << "ComboGolB";
-        QTest::newRow("second score only") << "1/9/2010" << "VELMORA" << "ASTI" << "" << "2"
-                                           << "Inserire RISULTATO" << "ComboGolA";
-        QTest::newRow("blanks are names") << "1/9/2010" << " " << " " << "0" << "0" << "" << "";
+        QTest::newRow("no such date") << "31/02/2010"
+                                      << ""
+                                      << ""
+                                      << ""
+                                      << ""
+                                      << "DATA non valida"
+                                      << "TxtData";
+        QTest::newRow("no first team") << "1/9/2010"
+                                       << ""
+                                       << "ASTI"
+                                       << "1"
+                                       << "1"
+                                       << "Inserire Nome 1° SQUADRA"
+                                       << "TxtSqA";
+        QTest::newRow("no second team") << "1/9/2010"
+                                        << "VELMORA"
+                                        << ""
+                                        << "1"
+                                        << "1"
+                                        << "Inserire Nome 2° SQUADRA"
+                                        << "TxtSqB";
+        QTest::newRow("no score") << "1/9/2010"
+                                  << "VELMORA"
+                                  << "ASTI"
+                                  << ""
+                                  << ""
+                                  << "Inserire RISULTATO"
+                                  << "ComboGolA";
+        QTest::newRow("first score only") << "1/9/2010"
+                                          << "VELMORA"
+                                          << "ASTI"
+                                          << "2"
+                                          << ""
+                                          << "Inserire RISULTATO"
+                                          << "ComboGolB";
+        QTest::newRow("second score only") << "1/9/2010"
+                                           << "VELMORA"
+                                           << "ASTI"
+                                           << ""
+                                           << "2"
+                                           << "Inserire RISULTATO"
+                                           << "ComboGolA";
+        QTest::newRow("blanks are names") << "1/9/2010"
+                                          << " "
+                                          << " "
+                                          << "0"
+                                          << "0"
+                                          << ""
+                                          << "";
     }
     void validation()
     {
@@ -197,9 +238,14 @@ private slots:
             expected << "TIT " + id(i);
         for (int i = 12; i <= 18; ++i)
             expected << "RIS " + id(i);
-        expected << "RETE " + id(9) + " 23" << "RETE " + id(3) + " 81" << "AMM " + id(5)
-                 << "SF " + id(12) + " 46" << "SA " + id(1) + " 46" << "SF " + id(13) + " 60"
-                 << "SA " + id(2) + " 60" << "SF " + id(14) + " 75" << "SA " + id(3) + " 75";
+        expected << "RETE " + id(9) + " 23"
+                 << "RETE " + id(3) + " 81"
+                 << "AMM " + id(5) << "SF " + id(12) + " 46"
+                 << "SA " + id(1) + " 46"
+                 << "SF " + id(13) + " 60"
+                 << "SA " + id(2) + " 60"
+                 << "SF " + id(14) + " 75"
+                 << "SA " + id(3) + " 75";
         QCOMPARE(club->rows(game), expected);
         // A reused row's old minute does not survive on a line-up row.
         QCOMPARE(club->fx.count(QStringLiteral("DatiGare"),
@@ -231,8 +277,9 @@ private slots:
         club->fx.sql(QStringLiteral("CREATE TABLE Gare (IdGara INTEGER, Stagione INTEGER, "
                                     "Camp INTEGER, Data DATE, SqA TEXT, SqB TEXT, GolA INTEGER, "
                                     "GolB INTEGER, Recupero INTEGER)"));
-        club->fx.sql(QStringLiteral("INSERT INTO Gare VALUES (5,2010,?,'2010-09-01','A','B',0,0,0)"),
-                     {club->camp});
+        club->fx.sql(
+            QStringLiteral("INSERT INTO Gare VALUES (5,2010,?,'2010-09-01','A','B',0,0,0)"),
+            {club->camp});
         club->fx.addGameRow(7, club->players.at(0), QStringLiteral("RETE"), 10);
         FrmGare editor;
         editor.Carica(0);
@@ -307,10 +354,10 @@ private slots:
     {
         for (int i = 0; i < 11; ++i)
             club->fx.addFormation(club->players.at(i), QStringLiteral("TIT"));
-        club->fx.sql(QStringLiteral(
-            "CREATE TRIGGER tenth BEFORE INSERT ON DatiGare "
-            "WHEN (SELECT count(*) FROM DatiGare WHERE IdGara=NEW.IdGara) >= 9 "
-            "BEGIN SELECT RAISE(ABORT,'database or disk is full'); END"));
+        club->fx.sql(
+            QStringLiteral("CREATE TRIGGER tenth BEFORE INSERT ON DatiGare "
+                           "WHEN (SELECT count(*) FROM DatiGare WHERE IdGara=NEW.IdGara) >= 9 "
+                           "BEGIN SELECT RAISE(ABORT,'database or disk is full'); END"));
         FrmGare editor;
         editor.Carica(0);
         QVERIFY(drive::activate(editor));

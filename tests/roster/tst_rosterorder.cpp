@@ -27,12 +27,10 @@ private slots:
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("by role") << "Opt_2"
-                                 << QStringList{"ALFA P", "ZETA P", "BETA D", "DELTA D", "GAMMA C",
-                                                "ETA", "OMEGA"};
-        QTest::newRow("by age") << "Opt_1"
-                                << QStringList{"BETA D", "GAMMA C", "ALFA P", "DELTA D", "ZETA P",
-                                               "ETA", "OMEGA"};
+        QTest::newRow("by role") << "Opt_2" << QStringList{"ALFA P",  "ZETA P", "BETA D", "DELTA D",
+                                                           "GAMMA C", "ETA",    "OMEGA"};
+        QTest::newRow("by age") << "Opt_1" << QStringList{"BETA D", "GAMMA C", "ALFA P", "DELTA D",
+                                                          "ZETA P", "ETA",     "OMEGA"};
     }
     void tiesComeByName()
     {
@@ -47,8 +45,9 @@ private slots:
                            P{"GAMMA C", "1995-01-01", "C"}, P{"ALFA P", "1990-01-01", "P"},
                            P{"BETA D", "1995-01-01", "D"}, P{"OMEGA", nullptr, nullptr},
                            P{"ETA", nullptr, nullptr}})
-            fx->enrol(fx->addPerson(QString::fromUtf8(p.name), p.born ? QVariant(p.born) : QVariant()),
-                      2010, camp, p.role ? QVariant(p.role) : QVariant());
+            fx->enrol(
+                fx->addPerson(QString::fromUtf8(p.name), p.born ? QVariant(p.born) : QVariant()),
+                2010, camp, p.role ? QVariant(p.role) : QVariant());
         Form1 form;
         QVERIFY(drive::activate(form));
         form.findChild<QRadioButton *>(option)->click();

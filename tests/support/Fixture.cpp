@@ -97,8 +97,8 @@ int Fixture::addGame(int season, int camp, const QString &date, int addedTime)
 void Fixture::addGameRow(int idGara, int idGio, const QString &tipo, const QVariant &minute,
                          int valid)
 {
-    const QVariant season = scalar(QStringLiteral("SELECT Stagione FROM Gare WHERE IdGara=?"),
-                                   {idGara});
+    const QVariant season =
+        scalar(QStringLiteral("SELECT Stagione FROM Gare WHERE IdGara=?"), {idGara});
     const QVariant camp = scalar(QStringLiteral("SELECT Camp FROM Gare WHERE IdGara=?"), {idGara});
     sql(QStringLiteral("INSERT INTO DatiGare (Valid,IdGara,Stagione,Camp,IdGio,Tipo,Min) "
                        "VALUES (?,?,?,?,?,?,?)"),

@@ -56,8 +56,8 @@ public:
     ~MsgRecorder();
 
     QList<ui::MsgCall> calls;
-    QList<ui::Answer> answers;  // for questions, in order; what Esc answers when it runs out
-    QStringList inputAnswers;   // for input boxes, in order; empty when the script runs out
+    QList<ui::Answer> answers; // for questions, in order; what Esc answers when it runs out
+    QStringList inputAnswers;  // for input boxes, in order; empty when the script runs out
     QStringList inputPrompts;
 
     bool has(const QString &text) const;

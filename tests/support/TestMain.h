@@ -14,6 +14,6 @@ bool registerTest(const char *name, Factory factory);
 
 // Registers a QtTest class with the folder's test executable. Run one class with
 // "tst_folder ClassName [test functions...]".
-#define VELMORA_TEST(Class)                                                                     \
-    static const bool Class##Registered =                                                     \
+#define VELMORA_TEST(Class)                                                                        \
+    static const bool Class##Registered =                                                          \
         testsupport::registerTest(#Class, [] { return std::make_unique<Class>(); });

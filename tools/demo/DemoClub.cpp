@@ -28,7 +28,10 @@ public:
     }
     int between(int low, int high) { return low + int(next() % quint64(high - low + 1)); }
     bool chance(int percent) { return between(1, 100) <= percent; }
-    template <typename T> const T &pick(const QList<T> &list) { return list.at(between(0, int(list.size()) - 1)); }
+    template <typename T> const T &pick(const QList<T> &list)
+    {
+        return list.at(between(0, int(list.size()) - 1));
+    }
 
 private:
     quint64 m_state;
@@ -36,42 +39,47 @@ private:
 
 // Invented names: no real person is meant.
 const QStringList firstNames{
-    "ALBERTO", "ANDREA",  "BRUNO",    "CARLO",   "DANIELE", "DARIO",   "EDOARDO", "ELIA",
-    "EMANUELE", "FABIO",  "FILIPPO",  "FRANCO",  "GABRIELE", "GIACOMO", "GIANLUCA", "GIORGIO",
-    "IVAN",    "LEONARDO", "LORENZO", "LUCA",    "MANUEL",  "MARCO",   "MATTEO",  "MICHELE",
-    "NICOLA",  "OSCAR",   "PAOLO",    "PIETRO",  "RICCARDO", "ROBERTO", "SAMUELE", "SERGIO",
-    "SIMONE",  "STEFANO", "TOMMASO",  "UMBERTO", "VALERIO", "VITTORIO", "ZENO",    "ENEA"};
-const QStringList surnames{
-    "ALBERANI",  "BARDELLI",  "BENVEGNU'", "BOSCAROLI", "CANEVARI",  "CASTELDORO", "CIVOLANI",
-    "D'ALTERIO", "DELL'ORBO", "DONZELLINI", "FARAGUNA", "FERRINOLI", "GALVANONI", "GIRARDELLO",
-    "LANZAVECCHI", "LOMBRINI", "MAGRINELLI", "MARZOCCHINI", "MENEGUZZI", "MORANDELLO",
-    "NEROZZI",   "ORSOLANI",  "PAGANELLO", "PELLIZZONI", "PIOVESANA", "QUARTAROLI",
-    "RAMPAZZINI", "ROVEGNO",  "SALVADEGO", "SCARPELLINI", "SOLDATINI", "TAMBURRINI",
-    "TESTOLINA", "TORRICELLO", "VALDANESE", "VENTRELLA", "VIGNAROLI", "ZANCANELLA",
-    "ZOPPELLINI", "D'ORAZIANI", "BELLACOSA", "CARBONESE", "FIORINDI",  "GUERRACINO",
-    "LOSCAVALLI", "MASTROVITI", "PERAGALLO", "RICCIOTTINI", "SPADONI",  "TROVARELLI"};
-const QStringList places{"VERCELLI", "NOVARA",  "BIELLA",   "ASTI",     "CUNEO",  "PAVIA",
-                         "LODI",     "CREMONA", "MANTOVA",  "ROVIGO",   "L'AQUILA", "FORLI'",
-                         "RIMINI",   "AREZZO",  "SIENA",    "VITERBO",  "RIETI",  "CHIETI"};
-const QStringList countries{"ITALIA", "ITALIA", "ITALIA", "ITALIA", "ITALIA",  "ITALIA",
+    "ALBERTO",  "ANDREA",   "BRUNO",   "CARLO",   "DANIELE",  "DARIO",    "EDOARDO",  "ELIA",
+    "EMANUELE", "FABIO",    "FILIPPO", "FRANCO",  "GABRIELE", "GIACOMO",  "GIANLUCA", "GIORGIO",
+    "IVAN",     "LEONARDO", "LORENZO", "LUCA",    "MANUEL",   "MARCO",    "MATTEO",   "MICHELE",
+    "NICOLA",   "OSCAR",    "PAOLO",   "PIETRO",  "RICCARDO", "ROBERTO",  "SAMUELE",  "SERGIO",
+    "SIMONE",   "STEFANO",  "TOMMASO", "UMBERTO", "VALERIO",  "VITTORIO", "ZENO",     "ENEA"};
+const QStringList surnames{"ALBERANI",   "BARDELLI",   "BENVEGNU'",   "BOSCAROLI",  "CANEVARI",
+                           "CASTELDORO", "CIVOLANI",   "D'ALTERIO",   "DELL'ORBO",  "DONZELLINI",
+                           "FARAGUNA",   "FERRINOLI",  "GALVANONI",   "GIRARDELLO", "LANZAVECCHI",
+                           "LOMBRINI",   "MAGRINELLI", "MARZOCCHINI", "MENEGUZZI",  "MORANDELLO",
+                           "NEROZZI",    "ORSOLANI",   "PAGANELLO",   "PELLIZZONI", "PIOVESANA",
+                           "QUARTAROLI", "RAMPAZZINI", "ROVEGNO",     "SALVADEGO",  "SCARPELLINI",
+                           "SOLDATINI",  "TAMBURRINI", "TESTOLINA",   "TORRICELLO", "VALDANESE",
+                           "VENTRELLA",  "VIGNAROLI",  "ZANCANELLA",  "ZOPPELLINI", "D'ORAZIANI",
+                           "BELLACOSA",  "CARBONESE",  "FIORINDI",    "GUERRACINO", "LOSCAVALLI",
+                           "MASTROVITI", "PERAGALLO",  "RICCIOTTINI", "SPADONI",    "TROVARELLI"};
+const QStringList places{"VERCELLI", "NOVARA",  "BIELLA",  "ASTI",    "CUNEO",    "PAVIA",
+                         "LODI",     "CREMONA", "MANTOVA", "ROVIGO",  "L'AQUILA", "FORLI'",
+                         "RIMINI",   "AREZZO",  "SIENA",   "VITERBO", "RIETI",    "CHIETI"};
+const QStringList countries{"ITALIA",  "ITALIA",  "ITALIA",  "ITALIA",    "ITALIA",  "ITALIA",
                             "ALBANIA", "ROMANIA", "SENEGAL", "ARGENTINA", "SVIZZERA"};
-const QStringList opponents{
-    "ATLETICO BORGOFRANCO", "U.S. CASTELMARINO", "POLISPORTIVA VALLEVERDE", "A.C. SANTERAMO",
-    "REAL MONTECCHIO",      "SPORTING RIVALTA",  "F.C. PIANAGRANDE",        "OLIMPIA CORTEROSSA",
-    "VIRTUS SELVAPIANA",    "S.S. MONTEALTO",    "AURORA FONTANELLE",       "PRO BORGOCASTELLO"};
+const QStringList opponents{"ATLETICO BORGOFRANCO", "U.S. CASTELMARINO",  "POLISPORTIVA VALLEVERDE",
+                            "A.C. SANTERAMO",       "REAL MONTECCHIO",    "SPORTING RIVALTA",
+                            "F.C. PIANAGRANDE",     "OLIMPIA CORTEROSSA", "VIRTUS SELVAPIANA",
+                            "S.S. MONTEALTO",       "AURORA FONTANELLE",  "PRO BORGOCASTELLO"};
 const QStringList clubs{"U.S. CASTELMARINO", "F.C. PIANAGRANDE", "AURORA FONTANELLE",
                         "S.S. MONTEALTO", "VIRTUS SELVAPIANA"};
-const QStringList championshipNames{"Serie D",       "Coppa Italia Dilettanti",
-                                    "Juniores Nazionali", "Allievi Regionali",
-                                    "Giovanissimi",  "Torneo Estivo"};
-const QStringList clothing{"Tuta di rappresentanza", "Borsa", "K-way", "Due completi da gioco",
-                           "Scarpe da ginnastica", "Giaccone invernale"};
+const QStringList championshipNames{"Serie D",
+                                    "Coppa Italia Dilettanti",
+                                    "Juniores Nazionali",
+                                    "Allievi Regionali",
+                                    "Giovanissimi",
+                                    "Torneo Estivo"};
+const QStringList clothing{
+    "Tuta di rappresentanza", "Borsa", "K-way", "Due completi da gioco", "Scarpe da ginnastica",
+    "Giaccone invernale"};
 const QString ourTeam = QStringLiteral("VELMORA CALCIO");
 
 QString championshipName(int i)
 {
     return i < championshipNames.size() ? championshipNames.at(i)
-                                         : QStringLiteral("Torneo %1").arg(i + 1);
+                                        : QStringLiteral("Torneo %1").arg(i + 1);
 }
 
 // The n-th person's name: unique as long as there are enough pairs.
@@ -96,8 +104,9 @@ QList<int> makePersons(int count, Random &rnd)
             QStringLiteral("INSERT INTO Anagrafica (Nome,DataNas,LuogoNas,Paese,Documento) "
                            "VALUES (?,?,?,?,?) RETURNING IdAna"),
             {personName(n), core::storeDate(born), rnd.pick(places), rnd.pick(countries),
-             QStringLiteral("CI %1%2").arg(QChar(u'A' + rnd.between(0, 25))).arg(
-                 rnd.between(1000000, 9999999))});
+             QStringLiteral("CI %1%2")
+                 .arg(QChar(u'A' + rnd.between(0, 25)))
+                 .arg(rnd.between(1000000, 9999999))});
         ids << id.toInt();
     }
     return ids;
@@ -183,8 +192,7 @@ GameRows writeGame(int season, int camp, const QDate &date, const QList<Player> 
         QStringLiteral("INSERT INTO Gare (Stagione,Camp,Data,SqA,SqB,GolA,GolB,Recupero) "
                        "VALUES (?,?,?,?,?,?,?,?) RETURNING IdGara"),
         {season, camp, core::storeDate(date), home ? ourTeam : rnd.pick(opponents),
-         home ? rnd.pick(opponents) : ourTeam, home ? ours : theirs, home ? theirs : ours,
-         added});
+         home ? rnd.pick(opponents) : ourTeam, home ? ours : theirs, home ? theirs : ours, added});
     GameRows game{id.toInt(), {}};
     const auto row = [&](int idGio, const char *tipo) {
         return data::GameRow{game.idGara, season, camp, idGio, QString::fromLatin1(tipo)};

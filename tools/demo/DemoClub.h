@@ -6,10 +6,10 @@ namespace demo {
 
 // How large a club to make. The same options always give the same data.
 struct Options {
-    int seasons = 3;       // the last one starts in lastSeason
+    int seasons = 3; // the last one starts in lastSeason
     int championships = 2;
-    int players = 28;      // roster size of every season and championship
-    int games = 12;        // games of every season and championship
+    int players = 28; // roster size of every season and championship
+    int games = 12;   // games of every season and championship
     int lastSeason = 2026;
 };
 
