@@ -10,6 +10,10 @@ namespace ui::texts {
 inline const QString errorTitle = QStringLiteral("Errore");
 inline const QString noticeTitle = QStringLiteral("AVVISO");
 inline const QString confirmDeletionTitle = QStringLiteral("CONFERMI ELIMINAZIONE");
+inline const QString confirmTitle = QStringLiteral("CONFERMA");
+
+// Window titles.
+inline const QString registryTitle = QStringLiteral("VELMORA - ANAGRAFICA");
 
 // Messages.
 inline const QString noPlayers =
