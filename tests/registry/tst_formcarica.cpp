@@ -155,6 +155,7 @@ private slots:
         QTest::newRow("preview click") << "preview" << true << false;
         QTest::newRow("annulla") << "annulla" << false << false;
         QTest::newRow("escape") << "escape" << false << false;
+        QTest::newRow("escape in the folder list") << "escape elsewhere" << false << false;
         QTest::newRow("cancella") << "cancella" << false << true;
         QTest::newRow("close box") << "close box" << false << false;
     }
@@ -168,22 +169,27 @@ private slots:
         QVERIFY(openFolder(w, QStringLiteral("foto")));
         QVERIFY(drive::clickEntry(*w.File1, QStringLiteral("largo.jpg")));
         QVERIFY(drive::clickEntry(*w.File1, QStringLiteral("alto.jpg")));
-        if (how == "ok")
+        if (how == "ok") {
             w.CmdOk->click();
-        else if (how == "double click")
+        } else if (how == "double click") {
             QVERIFY(drive::doubleClickEntry(*w.File1, QStringLiteral("alto.jpg")));
-        else if (how == "enter")
+        } else if (how == "enter") {
             drive::key(Qt::Key_Return);
-        else if (how == "preview")
+        } else if (how == "preview") {
             drive::clickWidget(*w.Image2);
-        else if (how == "annulla")
+        } else if (how == "annulla") {
             w.CmdAnnulla->click();
-        else if (how == "escape")
+        } else if (how == "escape") {
             drive::key(Qt::Key_Escape);
-        else if (how == "cancella")
+        } else if (how == "escape elsewhere") {
+            QVERIFY(drive::clickEntry(*w.Dir1, w.Dir1->currentRow()));
+            QVERIFY(w.Dir1->hasFocus());
+            drive::key(Qt::Key_Escape);
+        } else if (how == "cancella") {
             w.CmdCancella->click();
-        else
+        } else {
             w.close();
+        }
         QVERIFY(!w.isVisible());
         QCOMPARE(w.result(), int(chosen || removal ? QDialog::Accepted : QDialog::Rejected));
         QCOMPARE(Module1::chosenImagePath,
