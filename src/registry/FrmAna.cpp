@@ -256,10 +256,8 @@ void FrmAna::changePhoto()
         if (ui::msgBox(QStringLiteral("Eliminare FOTO ?"), ui::YesNo | ui::Question,
                        ui::texts::confirmTitle) != ui::Answer::Yes)
             return;
-        const bool removed = registry::removeFile(file);
+        registry::removeFile(file);
         showPhoto();
-        if (!removed)
-            return;
     }
 
     if (!Module1::chosenImagePath.isEmpty()) {

@@ -188,15 +188,16 @@ private slots:
 
     void loadsAnExistingPerson()
     {
-        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"), QStringLiteral("1990-02-01"),
-                                     QVariant(), QStringLiteral("ITALIA"), QStringLiteral("AB1"));
+        const int id =
+            fx->addPerson(QStringLiteral("ROSSI MARIO"), QStringLiteral("1990-02-01"),
+                          QStringLiteral("ROMA"), QStringLiteral("ITALIA"), QStringLiteral("AB1"));
         FrmAna w;
         QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
         QCOMPARE(w.windowTitle(), QStringLiteral("VELMORA - ANAGRAFICA - ROSSI MARIO"));
         QCOMPARE(w.TxtId->text(), QStringLiteral("%1").arg(id, 4, 10, QLatin1Char('0')));
         QCOMPARE(w.TxtNome->text(), QStringLiteral("ROSSI MARIO"));
         QCOMPARE(w.TxtData->text(), QStringLiteral("01/02/1990"));
-        QCOMPARE(w.TxtLuogo->text(), QString());
+        QCOMPARE(w.TxtLuogo->text(), QStringLiteral("ROMA"));
         QCOMPARE(w.TxtPaese->text(), QStringLiteral("ITALIA"));
         QCOMPARE(w.TxtDoc->text(), QStringLiteral("AB1"));
         QVERIFY(!w.BtnMedSan->isHidden());
