@@ -66,6 +66,7 @@ private slots:
     {
         QFETCH(QStringList, names);
         QFETCH(QString, title);
+        MsgRecorder msg;
         for (const QString &n : names)
             fx->addPerson(n);
         FormAna w;
@@ -73,6 +74,7 @@ private slots:
         names.sort();
         QCOMPARE(entries(*w.List1), names);
         QVERIFY(w.List1->selectedItems().isEmpty());
+        QVERIFY(msg.calls.isEmpty());
     }
 
     void actionsNeedASelection_data()

@@ -69,6 +69,7 @@ private slots:
 
     void opensEmptyAtTheWorkingFolder()
     {
+        MsgRecorder msg;
         Module1::chosenImagePath = QStringLiteral("old.jpg");
         Module1::photoRemoval = true;
         FormCarica w;
@@ -81,10 +82,12 @@ private slots:
         QVERIFY(w.Image1->pixmap().isNull());
         QVERIFY(w.Drive1->findText(QStringLiteral("/")) >= 0);
         QVERIFY(w.Drive1->currentIndex() >= 0);
+        QVERIFY(msg.calls.isEmpty());
     }
 
     void listsOnlyJpgFiles()
     {
+        MsgRecorder msg;
         QVERIFY(pictures::writeJpeg(pics + QStringLiteral("/MAIUSCOLO.JPG"), 10, 10));
         for (const char *other : {"/foto.png", "/foto.jpeg", "/foto.jpg.txt"})
             QVERIFY(pictures::writeJpeg(pics + QLatin1String(other), 10, 10));
@@ -98,6 +101,7 @@ private slots:
         QCOMPARE(entries(*w.File1), (QStringList{"MAIUSCOLO.JPG", "alto.jpg", "largo.jpg"}));
         QVERIFY(entries(*w.Dir1).last().trimmed() == QStringLiteral("cartella.jpg"));
         w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // The preview fills the largest 161 x 233 box that keeps the picture's proportions.
@@ -116,6 +120,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, natural);
         QFETCH(QSize, preview);
+        MsgRecorder msg;
         FormCarica w;
         QVERIFY(drive::activate(w));
         QVERIFY(openFolder(w, QStringLiteral("foto")));
@@ -127,11 +132,13 @@ private slots:
         QVERIFY(w.CmdOk->isEnabled());
         QCOMPARE(Module1::chosenImagePath, QDir(pics).filePath(file));
         w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // Moving through the file list by keyboard shows each picture in turn.
     void arrowKeysPreviewTheNextFile()
     {
+        MsgRecorder msg;
         FormCarica w;
         QVERIFY(drive::activate(w));
         QVERIFY(openFolder(w, QStringLiteral("foto")));
@@ -141,6 +148,7 @@ private slots:
         QCOMPARE(w.LabelRis->text(), QStringLiteral("640 x 480"));
         QCOMPARE(Module1::chosenImagePath, QDir(pics).filePath(QStringLiteral("largo.jpg")));
         w.CmdOk->click();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // Every way of closing, after two files were clicked.
@@ -164,6 +172,7 @@ private slots:
         QFETCH(QString, how);
         QFETCH(bool, chosen);
         QFETCH(bool, removal);
+        MsgRecorder msg;
         FormCarica w;
         QVERIFY(drive::activate(w));
         QVERIFY(openFolder(w, QStringLiteral("foto")));
@@ -196,20 +205,24 @@ private slots:
                  chosen ? QDir(pics).filePath(QStringLiteral("alto.jpg")) : QString());
         QCOMPARE(Module1::photoRemoval, removal);
         QCOMPARE(Module1::lastPickerFolder, QDir(pics).canonicalPath());
+        QVERIFY(msg.calls.isEmpty());
     }
 
     void closeBoxWithoutClickChangesNothing()
     {
+        MsgRecorder msg;
         FormCarica w;
         QVERIFY(drive::activate(w));
         w.close();
         QVERIFY(!w.isVisible());
         QCOMPARE(Module1::chosenImagePath, QString());
         QVERIFY(!Module1::photoRemoval);
+        QVERIFY(msg.calls.isEmpty());
     }
 
     void remembersTheFolderWhileItExists()
     {
+        MsgRecorder msg;
         {
             FormCarica w;
             QVERIFY(drive::activate(w));
@@ -224,11 +237,13 @@ private slots:
         QVERIFY(QDir(pics).removeRecursively());
         FormCarica w;
         QCOMPARE(w.dirPath(), QDir(fx->dir()).canonicalPath());
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // A file that is no picture shows nothing and leaves the earlier choice in place.
     void brokenPictureChangesNothing()
     {
+        MsgRecorder msg;
         QFile broken(pics + QStringLiteral("/rotto.jpg"));
         QVERIFY(broken.open(QIODevice::WriteOnly));
         broken.write("\xFF\xD8\xFF\xE0 not really a picture");
@@ -248,6 +263,7 @@ private slots:
         QCOMPARE(w.LabelRis->text(), QStringLiteral("640 x 480"));
         QVERIFY(w.CmdOk->isEnabled());
         w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // Reset and a drive chosen from the list both go to a root.
@@ -260,6 +276,7 @@ private slots:
     void rootsFromResetAndDriveList()
     {
         QFETCH(bool, reset);
+        MsgRecorder msg;
         FormCarica w;
         QVERIFY(drive::activate(w));
         const QString root = reset ? QStringLiteral("/") : anotherDrive(w);
@@ -274,6 +291,7 @@ private slots:
         QCOMPARE(entries(*w.File1),
                  QDir(root).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name));
         w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     void driveThatCannotBeOpenedIsReported()

@@ -188,6 +188,7 @@ private slots:
 
     void loadsAnExistingPerson()
     {
+        MsgRecorder msg;
         const int id =
             fx->addPerson(QStringLiteral("ROSSI MARIO"), QStringLiteral("1990-02-01"),
                           QStringLiteral("ROMA"), QStringLiteral("ITALIA"), QStringLiteral("AB1"));
@@ -204,6 +205,7 @@ private slots:
         w.BtnAnnulla->click();
         QVERIFY(!w.isVisible());
         QCOMPARE(w.result(), int(QDialog::Rejected));
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // Passing through the boxes changes nothing: the date shown is rewritten to itself.
@@ -347,6 +349,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, byClick);
         QFETCH(QString, shown);
+        MsgRecorder msg;
         core::setToday(QDate(2026, 12, 10));
         FrmAna w;
         QVERIFY(open(w, QString()));
@@ -358,6 +361,7 @@ private slots:
         QCOMPARE(w.TxtData->text(), shown);
         QVERIFY(!w.TxtData->hasFocus());
         w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // Clothing and the medical card exist only for a person enrolled in the selected season.
@@ -375,6 +379,7 @@ private slots:
         QFETCH(int, enrolledIn);
         QFETCH(int, selected);
         QFETCH(bool, enabled);
+        MsgRecorder msg;
         const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
         const int idGio = fx->enrol(id, enrolledIn, serieA);
         fx->sql(QStringLiteral("UPDATE Giocatori SET Vestiario='2 tute' WHERE IdGio=?"), {idGio});
@@ -389,6 +394,7 @@ private slots:
                  enabled ? QStringLiteral("VESTIARIO CONSEGNATO (2008-09)") : QString());
         QCOMPARE(w.TxtAbb->toPlainText(), enabled ? QStringLiteral("2 tute") : QString());
         w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // The clothing lives on the person's first enrolment of the season by IdGio, here in
@@ -523,6 +529,7 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(QSize, shown);
+        MsgRecorder msg;
         const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
         QVERIFY(QDir().mkpath(QStringLiteral("Dati/Foto")));
         QVERIFY(QFile::copy(pics + QLatin1Char('/') + file, pictures::photo(id)));
@@ -534,6 +541,7 @@ private slots:
         QCOMPARE(w.Image2->size(), QSize(145, 205));
         QCOMPARE(w.Image2->toolTip(), QStringLiteral("Click x inserire FOTO"));
         w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     void choosingReplacesThePhotoWithoutAQuestion_data()
@@ -749,6 +757,7 @@ private slots:
 
     void medicalCardOpensForThePerson()
     {
+        MsgRecorder msg;
         const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
         fx->enrol(id, 2008, serieA);
         ModalHook modal;
@@ -761,6 +770,7 @@ private slots:
         QCOMPARE(modal.shown, QStringList{"FrmMedica"});
         QCOMPARE(title, QStringLiteral("SCHEDA MEDICO-SANITARIA - ROSSI M. (2008-09)"));
         w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // " &ANAGRAFICA" and the roster's double click hand the card's player to the editor.

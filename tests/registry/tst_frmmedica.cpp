@@ -94,6 +94,7 @@ private slots:
     {
         QFETCH(QString, injuries);
         QFETCH(QString, treatments);
+        MsgRecorder msg;
         const int first = fx->enrol(rossi, 2008, coppa);
         const int second = fx->enrol(rossi, 2008, serieA);
         setTexts(first, QStringLiteral("vecchio"), QStringLiteral("vecchio"));
@@ -119,10 +120,12 @@ private slots:
         again.Carica(rossi, QStringLiteral("ROSSI MARIO"));
         QCOMPARE(again.TxtInf->toPlainText(), injuries);
         QCOMPARE(again.TxtCure->toPlainText(), treatments);
+        QVERIFY(msg.calls.isEmpty());
     }
 
     void cancelWritesNothing()
     {
+        MsgRecorder msg;
         const int id = fx->enrol(rossi, 2008, serieA);
         FrmMedica card;
         card.Carica(rossi, QStringLiteral("ROSSI MARIO"));
@@ -132,6 +135,7 @@ private slots:
         QVERIFY(!card.isVisible());
         QCOMPARE(card.result(), int(QDialog::Rejected));
         QVERIFY(column(id, QStringLiteral("Infortuni")).isNull());
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // Without an enrolment in the season the card opens empty and cannot be saved.
