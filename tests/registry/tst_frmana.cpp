@@ -331,6 +331,31 @@ private slots:
         w.close();
     }
 
+    // Typing past a box's length adds nothing.
+    void boxesTakeNoMoreThanTheirLength_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("length");
+        QTest::newRow("name") << "TxtNome" << 100;
+        QTest::newRow("place") << "TxtLuogo" << 50;
+        QTest::newRow("country") << "TxtPaese" << 50;
+        QTest::newRow("document") << "TxtDoc" << 50;
+    }
+    void boxesTakeNoMoreThanTheirLength()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, length);
+        MsgRecorder msg;
+        FrmAna w;
+        QVERIFY(open(w, QString()));
+        QLineEdit *edit = w.findChild<QLineEdit *>(box);
+        QVERIFY(edit);
+        drive::type(*edit, QString(length + 5, QLatin1Char('x')));
+        QCOMPARE(edit->text().size(), length);
+        w.close();
+        QVERIFY(msg.calls.isEmpty());
+    }
+
     void dateIsRewrittenOnLeavingTheBox_data()
     {
         QTest::addColumn<QString>("typed");
