@@ -6,8 +6,9 @@ namespace data {
 
 namespace {
 // The enrolment row that holds a person's season texts.
-const QString seasonRow = QStringLiteral("SELECT IdGio FROM Giocatori WHERE Stagione=? AND IdAna=? "
-                                         "ORDER BY IdGio LIMIT 1");
+const QString seasonRow = QStringLiteral("SELECT IdGio FROM Giocatori WHERE Stagione=? AND IdAna=?"
+                                         " ORDER BY IdGio"
+                                         " LIMIT 1");
 
 bool updated(const QSqlQuery &q)
 {
@@ -18,7 +19,9 @@ bool updated(const QSqlQuery &q)
 QStringList personNames()
 {
     QStringList names;
-    QSqlQuery q = run(QStringLiteral("SELECT Nome FROM Anagrafica ORDER BY Nome"));
+    const QString sql = QStringLiteral("SELECT Nome FROM Anagrafica"
+                                       " ORDER BY Nome");
+    QSqlQuery q = run(sql);
     while (q.next())
         names << text(q.value(0));
     return names;
@@ -61,9 +64,10 @@ int nextPersonNumber()
 
 bool nameTakenByOther(const QString &name, int idAna)
 {
-    return exists(QStringLiteral("SELECT 1 FROM Anagrafica WHERE IdAna<>? AND Nome=? COLLATE "
-                                 "NOCASE LIMIT 1"),
-                  {idAna, name});
+    const QString sql = QStringLiteral("SELECT 1 FROM Anagrafica WHERE IdAna<>? AND Nome=?"
+                                       " COLLATE NOCASE"
+                                       " LIMIT 1");
+    return exists(sql, {idAna, name});
 }
 
 bool updatePerson(const Person &p)
@@ -79,7 +83,7 @@ int insertPerson(const Person &p)
     // The number is given explicitly, greatest + 1, so that the photo stored under the
     // predicted number follows the person even in a store whose IdAna is no row key.
     return scalar(QStringLiteral("INSERT INTO Anagrafica (IdAna,Nome,DataNas,LuogoNas,Paese,"
-                                 "Documento) VALUES ((SELECT IFNULL(Max(IdAna),0)+1 FROM "
+                                 "Documento) VALUES ((SELECT COALESCE(Max(IdAna),0)+1 FROM "
                                  "Anagrafica),?,?,?,?,?) RETURNING IdAna"),
                   {p.name, p.born, p.place, p.country, p.document})
         .toInt();
@@ -87,9 +91,9 @@ int insertPerson(const Person &p)
 
 std::optional<QVariant> seasonClothing(int idAna, int season)
 {
-    QSqlQuery q = run(QStringLiteral("SELECT Vestiario FROM Giocatori WHERE Stagione=? AND "
-                                     "IdAna=? ORDER BY IdGio LIMIT 1"),
-                      {season, idAna});
+    QSqlQuery q =
+        run(QStringLiteral("SELECT Vestiario FROM Giocatori WHERE IdGio=(%1)").arg(seasonRow),
+            {season, idAna});
     if (!q.next())
         return std::nullopt;
     return q.value(0);
@@ -105,9 +109,9 @@ bool saveSeasonClothing(int idAna, int season, const QVariant &clothing)
 
 std::optional<MedicalRecord> medicalRecord(int idAna, int season)
 {
-    QSqlQuery q = run(QStringLiteral("SELECT Infortuni,Cure FROM Giocatori WHERE Stagione=? AND "
-                                     "IdAna=? ORDER BY IdGio LIMIT 1"),
-                      {season, idAna});
+    QSqlQuery q =
+        run(QStringLiteral("SELECT Infortuni,Cure FROM Giocatori WHERE IdGio=(%1)").arg(seasonRow),
+            {season, idAna});
     if (!q.next())
         return std::nullopt;
     return MedicalRecord{q.value(0), q.value(1)};
@@ -119,6 +123,22 @@ bool saveMedicalRecord(int idAna, int season, const MedicalRecord &record)
         QStringLiteral("UPDATE Giocatori SET Infortuni=?,Cure=? WHERE IdGio=(%1)").arg(seasonRow),
         {record.injuries, record.treatments, season, idAna});
     return updated(q);
+}
+
+PersonSaved savePerson(const PersonDraft &draft)
+{
+    Transaction transaction;
+    int idAna = draft.person.idAna;
+    if (draft.isNew)
+        idAna = insertPerson(draft.person);
+    else if (!updatePerson(draft.person))
+        return PersonSaved::PersonMissing;
+    bool clothingSaved = true;
+    if (draft.clothing)
+        clothingSaved = saveSeasonClothing(idAna, draft.season, *draft.clothing);
+    // The person stays written when only the enrolment has gone.
+    transaction.commit();
+    return clothingSaved ? PersonSaved::Saved : PersonSaved::ClothingMissing;
 }
 
 } // namespace data

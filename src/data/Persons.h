@@ -38,7 +38,8 @@ int nextPersonNumber();
 bool nameTakenByOther(const QString &name, int idAna);
 
 // Writes name, birth date, place, country and document. updatePerson returns false when
-// no row has that IdAna; insertPerson returns the IdAna the store assigned.
+// no row has that IdAna; insertPerson returns the IdAna the store assigned, which is the
+// number nextPersonNumber predicted.
 bool updatePerson(const Person &person);
 int insertPerson(const Person &person);
 
@@ -56,5 +57,24 @@ struct MedicalRecord {
 };
 std::optional<MedicalRecord> medicalRecord(int idAna, int season);
 bool saveMedicalRecord(int idAna, int season, const MedicalRecord &record);
+
+// What the person editor saves: the person and, when the person is enrolled in the
+// season, the season's clothing (Null clears it).
+struct PersonDraft {
+    Person person; // idAna is ignored for a new person
+    bool isNew = false;
+    int season = 0;
+    std::optional<QVariant> clothing;
+};
+
+enum class PersonSaved {
+    Saved,
+    PersonMissing,   // no row has the person's IdAna: nothing written
+    ClothingMissing, // no enrolment in the season: the person is written, the clothing not
+};
+
+// Inserts or updates the person, then writes the clothing, in one transaction; an engine
+// error writes nothing.
+PersonSaved savePerson(const PersonDraft &draft);
 
 } // namespace data

@@ -5,17 +5,14 @@
 #include "registry/Photo.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
+#include "ui/Texts.h"
 #include "ui/Twips.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace {
-
-const QString designTitle = QStringLiteral("VELMORA - ANAGRAFICA");
-const QString selectFirst = QStringLiteral("Selezionare prima un GIOCATORE");
 
 QString countText(int count)
 {
@@ -28,7 +25,7 @@ QString countText(int count)
 FormAna::FormAna(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormAna"));
-    setWindowTitle(designTitle);
+    setWindowTitle(ui::texts::registryTitle);
 
     List1 = new QListWidget;
     List1->setObjectName(QStringLiteral("List1"));
@@ -40,7 +37,7 @@ FormAna::FormAna(QWidget *parent) : QDialog(parent)
     BtnApri = ui::button("BtnApri", QStringLiteral("&APRI"));
     BtnElimina = ui::button("BtnElimina", QStringLiteral("&ELIMINA"));
     BtnNuovo = ui::button("BtnNuovo", QStringLiteral("Nuovo &GIOCATORE"));
-    BtnChiudi = ui::button("BtnChiudi", QStringLiteral("&CHIUDI"));
+    BtnChiudi = ui::button("BtnChiudi", ui::texts::closeCaption);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(List1, 0, 0, 3, 1);
@@ -73,7 +70,7 @@ void FormAna::refreshList()
     ui::guard([&] { names = data::personNames(); });
     List1->addItems(names);
     List1->setCurrentRow(-1);
-    setWindowTitle(designTitle + QStringLiteral(" (") + countText(List1->count()) +
+    setWindowTitle(ui::texts::registryTitle + QStringLiteral(" (") + countText(List1->count()) +
                    QStringLiteral(")"));
 }
 
@@ -95,7 +92,7 @@ void FormAna::BtnApri_Click()
 {
     const QString name = selectedName();
     if (name.isEmpty()) {
-        ui::msgBox(selectFirst, ui::Exclamation, QString());
+        ui::msgBox(ui::texts::choosePlayerFirst, ui::Exclamation, QString());
         return;
     }
     openEditor(name);
@@ -115,7 +112,7 @@ void FormAna::BtnElimina_Click()
 {
     const QString name = selectedName();
     if (name.isEmpty()) {
-        ui::msgBox(selectFirst, ui::Exclamation, QString());
+        ui::msgBox(ui::texts::choosePlayerFirst, ui::Exclamation, QString());
         return;
     }
 
@@ -129,8 +126,7 @@ void FormAna::BtnElimina_Click()
     }
 
     if (ui::msgBox(QStringLiteral("Giocatore '") + name.toUpper() + QStringLiteral("' ?"),
-                   ui::YesNo | ui::Question,
-                   QStringLiteral("CONFERMI ELIMINAZIONE")) != ui::Answer::Yes)
+                   ui::YesNo | ui::Question, ui::texts::confirmDeletionTitle) != ui::Answer::Yes)
         return;
 
     std::optional<int> idAna;
@@ -141,10 +137,13 @@ void FormAna::BtnElimina_Click()
         return;
     }
     // New persons are numbered greatest + 1: a photo left behind would turn up on the
-    // next person created.
-    QFile::remove(registry::photoFile(*idAna));
+    // next person created. The person is gone either way; success is told only when the
+    // photo went too.
+    const bool photoRemoved = registry::removeFile(registry::photoFile(*idAna));
     refreshList();
-    ui::msgBox(QStringLiteral("Eliminazione effettuata con successo"), ui::Information, QString());
+    if (photoRemoved)
+        ui::msgBox(QStringLiteral("Eliminazione effettuata con successo"), ui::Information,
+                   QString());
 }
 
 void FormAna::BtnChiudi_Click()

@@ -18,14 +18,13 @@ public:
     QPushButton *BtnNuovo = nullptr;
     QPushButton *BtnChiudi = nullptr;
 
-public slots:
+private:
     void BtnApri_Click();
     void List1_DblClick();
     void BtnNuovo_Click();
     void BtnElimina_Click();
     void BtnChiudi_Click();
 
-private:
     void Form_Load();
     void refreshList();
     QString selectedName() const; // empty when no entry is selected

@@ -4,6 +4,7 @@
 #include "registry/Photo.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
+#include "ui/Texts.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
@@ -111,7 +112,6 @@ void FormCarica::buildWindow()
     connect(CmdCancella, &QPushButton::clicked, this, &FormCarica::CmdCancella_Click);
     connect(CmdReset, &QPushButton::clicked, this, &FormCarica::CmdReset_Click);
     File1->installEventFilter(this);
-    Image1->installEventFilter(this);
     Image2->installEventFilter(this);
 }
 
@@ -174,7 +174,7 @@ void FormCarica::Drive1_Change()
     if (root.isEmpty())
         return;
     if (const QString failure = openFailure(root); !failure.isEmpty()) {
-        ui::msgBox(failure, ui::Exclamation, QStringLiteral("Errore"));
+        ui::msgBox(failure, ui::Exclamation, ui::texts::errorTitle);
         showDriveOf(m_dirPath);
         return;
     }
@@ -262,11 +262,6 @@ void FormCarica::CmdOk_Click()
     accept();
 }
 
-void FormCarica::Image1_Click()
-{
-    accept();
-}
-
 void FormCarica::Image2_Click()
 {
     accept();
@@ -325,15 +320,9 @@ bool FormCarica::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == Image1) {
-            Image1_Click();
-            return true;
-        }
-        if (watched == Image2) {
-            Image2_Click();
-            return true;
-        }
+    if (watched == Image2 && event->type() == QEvent::MouseButtonRelease) {
+        Image2_Click();
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -20,7 +20,7 @@ public:
     QListWidget *Dir1 = nullptr;  // the path down to the current folder, then its subfolders
     QComboBox *Drive1 = nullptr;  // the file system roots and mounted volumes
     QLabel *Image1 = nullptr;
-    QWidget *Image2 = nullptr; // transparent click target over Image1
+    QWidget *Image2 = nullptr; // transparent click target over Image1: it takes every click
     QLabel *LabelRis = nullptr;
     QLabel *Picture1 = nullptr; // hidden: holds the clicked picture at its natural size
     QPushButton *CmdAnnulla = nullptr;
@@ -30,21 +30,6 @@ public:
 
     // The folder shown in Dir1 and File1.
     QString dirPath() const { return m_dirPath; }
-    // Moves the folder list (and with it the file list) to a folder.
-    void setDirPath(const QString &path);
-
-public slots:
-    void Drive1_Change();
-    void Dir1_Change();
-    void Dir1_DblClick(QListWidgetItem *item);
-    void File1_Click();
-    void File1_DblClick();
-    void CmdOk_Click();
-    void Image1_Click();
-    void Image2_Click();
-    void CmdAnnulla_Click();
-    void CmdCancella_Click();
-    void CmdReset_Click();
 
 protected:
     void done(int result) override;
@@ -53,6 +38,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void Drive1_Change();
+    void Dir1_Change();
+    void Dir1_DblClick(QListWidgetItem *item);
+    void File1_Click();
+    void File1_DblClick();
+    void CmdOk_Click();
+    void Image2_Click();
+    void CmdAnnulla_Click();
+    void CmdCancella_Click();
+    void CmdReset_Click();
+
+    // Moves the folder list (and with it the file list) to a folder.
+    void setDirPath(const QString &path);
     void buildWindow();
     void Form_Load();
     void fillDrives();

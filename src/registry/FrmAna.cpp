@@ -11,6 +11,7 @@
 #include "registry/Photo.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
+#include "ui/Texts.h"
 #include "ui/Twips.h"
 
 #include <QDir>
@@ -24,7 +25,6 @@
 
 namespace {
 
-const QString designTitle = QStringLiteral("VELMORA - ANAGRAFICA");
 const QString clothingCaption = QStringLiteral("VESTIARIO CONSEGNATO");
 const QSize photoFrame(145, 205);
 
@@ -55,7 +55,7 @@ QString fourDigits(int number)
 FrmAna::FrmAna(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmAna"));
-    setWindowTitle(designTitle);
+    setWindowTitle(ui::texts::registryTitle);
     buildWindow();
     Form_Load();
 }
@@ -103,8 +103,8 @@ void FrmAna::buildWindow()
     BtnMedSan = ui::button("BtnMedSan", QStringLiteral("&SCHEDA Medico-Sanitaria"));
     BtnMedSan->hide();
     BtnFoto = ui::button("BtnFoto", QStringLiteral("-> &FOTO"));
-    BtnAnnulla = ui::button("BtnAnnulla", QStringLiteral("&ANNULLA"));
-    BtnSalva = ui::button("BtnSalva", QStringLiteral("&SALVA"));
+    BtnAnnulla = ui::button("BtnAnnulla", ui::texts::cancelCaption);
+    BtnSalva = ui::button("BtnSalva", ui::texts::saveCaption);
 
     auto *fields = new QGridLayout;
     const std::pair<const char *, QLineEdit *> lines[] = {
@@ -254,9 +254,9 @@ void FrmAna::changePhoto()
 
     if (Module1::photoRemoval && QFile::exists(file)) {
         if (ui::msgBox(QStringLiteral("Eliminare FOTO ?"), ui::YesNo | ui::Question,
-                       QStringLiteral("CONFERMA")) != ui::Answer::Yes)
+                       ui::texts::confirmTitle) != ui::Answer::Yes)
             return;
-        QFile::remove(file);
+        registry::removeFile(file);
         showPhoto();
     }
 
@@ -274,17 +274,21 @@ void FrmAna::changePhoto()
 bool FrmAna::storePhoto(const QString &source, const QString &target)
 {
     const QString copy = target + QStringLiteral(".new");
-    QFile::remove(copy);
+    if (!registry::removeFile(copy))
+        return false;
     QFile from(source);
     if (!from.copy(copy)) {
         ui::showError(from.errorString());
         return false;
     }
-    QFile::remove(target);
+    if (!registry::removeFile(target)) {
+        registry::removeFile(copy);
+        return false;
+    }
     QFile stored(copy);
     if (!stored.rename(target)) {
         ui::showError(stored.errorString());
-        stored.remove();
+        registry::removeFile(copy);
         return false;
     }
     return true;
@@ -335,40 +339,30 @@ void FrmAna::BtnSalva_Click()
 void FrmAna::writePerson()
 {
     const QDate born = core::parseBirthDate(TxtData->text());
-    const data::Person person{m_number,
-                              TxtNome->text(),
-                              TxtData->text().isEmpty() ? QVariant() : core::storeDate(born),
-                              TxtLuogo->text(),
-                              TxtPaese->text(),
-                              TxtDoc->text()};
-    bool personFound = true;
-    bool clothingFound = true;
-    {
-        data::Transaction transaction;
-        if (m_openedName.isEmpty())
-            data::insertPerson(person);
-        else
-            personFound = data::updatePerson(person);
-        if (personFound && TxtAbb->isEnabled())
-            clothingFound = data::saveSeasonClothing(m_number, Module1::selectedSeason,
-                                                     data::textOrNull(TxtAbb->toPlainText()));
-        if (personFound) {
-            transaction.commit();
-            m_written = true;
-        }
-    }
+    data::PersonDraft draft;
+    draft.person = {m_number,
+                    TxtNome->text(),
+                    TxtData->text().isEmpty() ? QVariant() : core::storeDate(born),
+                    TxtLuogo->text(),
+                    TxtPaese->text(),
+                    TxtDoc->text()};
+    draft.isNew = m_openedName.isEmpty();
+    draft.season = Module1::selectedSeason;
+    if (TxtAbb->isEnabled())
+        draft.clothing = data::textOrNull(TxtAbb->toPlainText());
 
-    if (!personFound) {
+    const data::PersonSaved saved = data::savePerson(draft);
+    if (saved == data::PersonSaved::PersonMissing) {
         ui::msgBox(QStringLiteral("Errore"), ui::OkOnly, QString());
         return;
     }
-    if (!clothingFound) {
-        ui::msgBox(QStringLiteral("Durante lettura vestiario"), ui::OkOnly,
-                   QStringLiteral("Errore"));
+    m_written = true;
+    if (saved == data::PersonSaved::ClothingMissing) {
+        ui::msgBox(QStringLiteral("Durante lettura vestiario"), ui::OkOnly, ui::texts::errorTitle);
         return;
     }
-    ui::msgBox(m_openedName.isEmpty() ? QStringLiteral("Nuovo GIOCATORE inserito con successo")
-                                      : QStringLiteral("GIOCATORE modificato con successo"),
+    ui::msgBox(draft.isNew ? QStringLiteral("Nuovo GIOCATORE inserito con successo")
+                           : QStringLiteral("GIOCATORE modificato con successo"),
                ui::Information, QString());
 }
 
@@ -396,7 +390,7 @@ void FrmAna::Form_Activate()
 void FrmAna::discardUnsavedPhoto()
 {
     if (m_photoStored && !m_written)
-        QFile::remove(registry::photoFile(m_number));
+        registry::removeFile(registry::photoFile(m_number));
     m_photoStored = false;
 }
 
@@ -417,7 +411,7 @@ bool FrmAna::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == TxtData && event->type() == QEvent::FocusOut)
         TxtData_LostFocus();
-    else if (watched == Image2 && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == Image2 && event->type() == QEvent::MouseButtonRelease) {
         Image2_Click();
         return true;
     }

@@ -34,7 +34,12 @@ public:
     QPushButton *BtnAnnulla = nullptr;
     QPushButton *BtnSalva = nullptr;
 
-public slots:
+protected:
+    void done(int result) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
     void BtnSalva_Click();
     void BtnAnnulla_Click();
     void BtnMedSan_Click();
@@ -43,12 +48,6 @@ public slots:
     void TxtData_LostFocus();
     void Form_Activate();
 
-protected:
-    void done(int result) override;
-    bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     void buildWindow();
     void Form_Load();
     void prepareNewPerson();

@@ -5,6 +5,7 @@
 #include "data/Sql.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
+#include "ui/Texts.h"
 #include "ui/Twips.h"
 
 #include <QGridLayout>
@@ -19,7 +20,7 @@ const QString designTitle = QStringLiteral("SCHEDA MEDICO-SANITARIA");
 
 void notFound()
 {
-    ui::msgBox(QStringLiteral("Durante lettura dati"), ui::OkOnly, QStringLiteral("Errore"));
+    ui::msgBox(QStringLiteral("Durante lettura dati"), ui::OkOnly, ui::texts::errorTitle);
 }
 
 QPlainTextEdit *textBox(const char *name)
@@ -44,8 +45,8 @@ FrmMedica::FrmMedica(QWidget *parent) : QDialog(parent)
     LblCure = new QLabel(QStringLiteral("CURE"));
     LblCure->setObjectName(QStringLiteral("LblCure"));
     TxtCure = textBox("TxtCure");
-    BtnAnnulla = ui::button("BtnAnnulla", QStringLiteral("&ANNULLA"));
-    BtnSalva = ui::button("BtnSalva", QStringLiteral("&SALVA"));
+    BtnAnnulla = ui::button("BtnAnnulla", ui::texts::cancelCaption);
+    BtnSalva = ui::button("BtnSalva", ui::texts::saveCaption);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(LblInf, 0, 0);

@@ -22,11 +22,9 @@ public:
     QPushButton *BtnAnnulla = nullptr;
     QPushButton *BtnSalva = nullptr;
 
-public slots:
+private:
     void BtnSalva_Click();
     void BtnAnnulla_Click();
-
-private:
     void Form_Load();
 
     int m_id = 0;

@@ -1,7 +1,10 @@
 #include "registry/Photo.h"
 
 #include "data/Database.h"
+#include "ui/Dialogs.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImageReader>
 
 namespace registry {
@@ -26,6 +29,15 @@ QSize fitInto(const QSize &natural, const QSize &frame)
     if (natural.isEmpty())
         return {};
     return natural.scaled(frame, Qt::KeepAspectRatio);
+}
+
+bool removeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists() || file.remove())
+        return true;
+    ui::showError(QDir::toNativeSeparators(path) + QStringLiteral(": ") + file.errorString());
+    return false;
 }
 
 } // namespace registry

@@ -17,4 +17,8 @@ QImage readPicture(const QString &path);
 // The largest size that keeps the picture's proportions inside the frame.
 QSize fitInto(const QSize &natural, const QSize &frame);
 
+// Removes the file if it is there. When it cannot be removed, an "Errore" box says which
+// and why, and the result is false.
+bool removeFile(const QString &path);
+
 } // namespace registry

@@ -13,6 +13,9 @@ inline const QString confirmDeletionTitle = QStringLiteral("CONFERMI ELIMINAZION
 inline const QString confirmTitle = QStringLiteral("CONFERMA");
 inline const QString cannotDeleteItTitle = QStringLiteral("Impossibile eliminarlo");
 
+// Window titles.
+inline const QString registryTitle = QStringLiteral("VELMORA - ANAGRAFICA");
+
 // Messages.
 inline const QString noPlayers =
     QStringLiteral("Nessun GIOCATORE inserito in questa stagione/campionato");

@@ -2,11 +2,13 @@
 #include "app/Module1.h"
 #include "registry/FormAna.h"
 #include "roster/Form1.h"
+#include "support/Drive.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 #include "support/Widgets.h"
 #include "ui/Grid.h"
 
+#include <QAction>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -23,6 +25,18 @@ void makePhoto(int idAna)
 bool photoExists(int idAna)
 {
     return QFile::exists(pictures::photo(idAna));
+}
+
+// A double click with Ctrl held on the selected entry: the press takes the selection away
+// before the double click arrives.
+bool ctrlDoubleClickSelected(QListWidget &list, const QString &text)
+{
+    if (!drive::clickEntry(list, text))
+        return false;
+    const QPoint at = list.visualItemRect(list.findItems(text, Qt::MatchExactly).first()).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+    return list.selectedItems().isEmpty();
 }
 
 } // namespace
@@ -52,6 +66,7 @@ private slots:
     {
         QFETCH(QStringList, names);
         QFETCH(QString, title);
+        MsgRecorder msg;
         for (const QString &n : names)
             fx->addPerson(n);
         FormAna w;
@@ -59,6 +74,7 @@ private slots:
         names.sort();
         QCOMPARE(entries(*w.List1), names);
         QVERIFY(w.List1->selectedItems().isEmpty());
+        QVERIFY(msg.calls.isEmpty());
     }
 
     void actionsNeedASelection_data()
@@ -75,8 +91,9 @@ private slots:
         MsgRecorder msg;
         ModalHook modal;
         FormAna w;
+        QVERIFY(drive::activate(w));
         if (button.isEmpty())
-            w.List1_DblClick();
+            QVERIFY(ctrlDoubleClickSelected(*w.List1, QStringLiteral("ROSSI MARIO")));
         else
             w.findChild<QPushButton *>(button)->click();
         QCOMPARE(msg.texts(), QStringList{"Selezionare prima un GIOCATORE"});
@@ -84,22 +101,41 @@ private slots:
         QCOMPARE(msg.last().title, QString());
         QVERIFY(modal.shown.isEmpty());
         QCOMPARE(fx->count(QStringLiteral("Anagrafica")), 1);
+        w.close();
     }
 
+    // The person is found by the name as stored: an apostrophe needs no care, and a twin
+    // that differs only in letter case is another person.
+    void deletesPersonAndPhoto_data()
+    {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("deleted");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("apostrophe") << "BIANCHI ANNA"
+                                    << "d'Amico Luca"
+                                    << "Giocatore 'D'AMICO LUCA' ?";
+        QTest::newRow("letter case twin") << "ROSSI MARIO"
+                                          << "rossi mario"
+                                          << "Giocatore 'ROSSI MARIO' ?";
+    }
     void deletesPersonAndPhoto()
     {
-        const int keep = fx->addPerson(QStringLiteral("BIANCHI ANNA"));
-        const int gone = fx->addPerson(QStringLiteral("d'Amico Luca"));
+        QFETCH(QString, kept);
+        QFETCH(QString, deleted);
+        QFETCH(QString, question);
+        const int keep = fx->addPerson(kept);
+        const int gone = fx->addPerson(deleted);
         makePhoto(keep);
         makePhoto(gone);
         MsgRecorder msg;
         msg.answers = {ui::Answer::Yes};
         FormAna w;
-        w.List1->setCurrentRow(1);
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, deleted));
         w.BtnElimina->click();
 
         QCOMPARE(msg.calls.size(), 2);
-        QCOMPARE(msg.calls[0].text, QStringLiteral("Giocatore 'D'AMICO LUCA' ?"));
+        QCOMPARE(msg.calls[0].text, question);
         QCOMPARE(msg.calls[0].title, QStringLiteral("CONFERMI ELIMINAZIONE"));
         QCOMPARE(msg.calls[0].icon, ui::Icon::Question);
         QCOMPARE(msg.calls[0].buttons, ui::Buttons::YesNo);
@@ -108,11 +144,37 @@ private slots:
         QCOMPARE(msg.calls[1].title, QString());
 
         QCOMPARE(fx->count(QStringLiteral("Anagrafica"), QStringLiteral("IdAna=?"), {gone}), 0);
-        QCOMPARE(fx->count(QStringLiteral("Anagrafica")), 1);
+        QCOMPARE(fx->count(QStringLiteral("Anagrafica"), QStringLiteral("IdAna=?"), {keep}), 1);
         QVERIFY(!photoExists(gone));
         QVERIFY(photoExists(keep));
-        QCOMPARE(entries(*w.List1), QStringList{"BIANCHI ANNA"});
+        QCOMPARE(entries(*w.List1), QStringList{kept});
         QCOMPARE(w.windowTitle(), QStringLiteral("VELMORA - ANAGRAFICA (1 giocatore)"));
+        w.close();
+    }
+
+    // The person is gone, but a photo that stays behind is no success.
+    void photoThatCannotBeRemovedIsReported()
+    {
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        // A folder with something in it is a photo path that cannot be removed.
+        QVERIFY(QDir().mkpath(pictures::photo(id) + QStringLiteral("/dentro")));
+        MsgRecorder msg;
+        msg.answers = {ui::Answer::Yes};
+        FormAna w;
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("ROSSI MARIO")));
+        w.BtnElimina->click();
+        QCOMPARE(msg.calls.size(), 2);
+        QCOMPARE(msg.last().title, QStringLiteral("Errore"));
+        QCOMPARE(msg.last().icon, ui::Icon::Critical);
+        QVERIFY2(msg.last().text.startsWith(pictures::photo(id) + QStringLiteral(": ")),
+                 qPrintable(msg.last().text));
+        QVERIFY(msg.last().text.size() > pictures::photo(id).size() + 2);
+        QVERIFY(!msg.has(QStringLiteral("Eliminazione effettuata con successo")));
+        QCOMPARE(fx->count(QStringLiteral("Anagrafica")), 0);
+        QVERIFY(QFileInfo(pictures::photo(id)).isDir());
+        QCOMPARE(entries(*w.List1), QStringList());
+        w.close();
     }
 
     void refusesEnrolledPersonBeforeAsking_data()
@@ -126,20 +188,23 @@ private slots:
     {
         QFETCH(int, season);
         QFETCH(bool, otherChampionship);
-        fx->addChampionship(QStringLiteral("SERIE A"));
+        const int serieA = fx->addChampionship(QStringLiteral("SERIE A"));
         const int camp = fx->addChampionship(QStringLiteral("COPPA"));
         const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
-        fx->enrol(id, season, otherChampionship ? camp : 1);
+        fx->enrol(id, season, otherChampionship ? camp : serieA);
         Module1::selectedSeason = 2008;
+        Module1::selectedChampionship = serieA;
         MsgRecorder msg;
         msg.answers = {ui::Answer::Yes};
         FormAna w;
-        w.List1->setCurrentRow(0);
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("ROSSI MARIO")));
         w.BtnElimina->click();
         QCOMPARE(msg.texts(), QStringList{"Il Giocatore è già inserito in una Stagione"});
         QCOMPARE(msg.last().title, QStringLiteral("Impossibile eliminarlo"));
         QCOMPARE(msg.last().icon, ui::Icon::Information);
         QCOMPARE(fx->count(QStringLiteral("Anagrafica")), 1);
+        w.close();
     }
 
     void answeringNoKeepsEverything()
@@ -149,12 +214,14 @@ private slots:
         MsgRecorder msg;
         msg.answers = {ui::Answer::No};
         FormAna w;
-        w.List1->setCurrentRow(0);
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("ROSSI MARIO")));
         w.BtnElimina->click();
         QCOMPARE(msg.calls.size(), 1);
         QCOMPARE(fx->count(QStringLiteral("Anagrafica")), 1);
         QVERIFY(photoExists(id));
         QCOMPARE(w.List1->count(), 1);
+        w.close();
     }
 
     void vanishedRowIsReported()
@@ -163,7 +230,8 @@ private slots:
         MsgRecorder msg;
         msg.answers = {ui::Answer::Yes};
         FormAna w;
-        w.List1->setCurrentRow(0);
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("ROSSI MARIO")));
         fx->sql(QStringLiteral("DELETE FROM Anagrafica"));
         w.BtnElimina->click();
         QCOMPARE(msg.last().text, QStringLiteral("Errore durante l'eliminazione"));
@@ -171,6 +239,7 @@ private slots:
         QCOMPARE(msg.last().title, QString());
         // The list is left as it was.
         QCOMPARE(entries(*w.List1), QStringList{"ROSSI MARIO"});
+        w.close();
     }
 
     // The editor gets the selected name, or none for a new person; the list is read again
@@ -190,6 +259,7 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(QString, title);
+        fx->addPerson(QStringLiteral("BIANCHI ANNA"));
         fx->addPerson(QStringLiteral("ROSSI MARIO"));
         MsgRecorder msg;
         ModalHook modal;
@@ -199,15 +269,21 @@ private slots:
             fx->addPerson(QStringLiteral("ALBERTI GINO"));
         });
         FormAna w;
-        w.List1->setCurrentRow(0);
-        if (how.isEmpty())
-            w.List1_DblClick();
-        else
+        QVERIFY(drive::activate(w));
+        if (how.isEmpty()) {
+            QVERIFY(drive::doubleClickEntry(*w.List1, QStringLiteral("ROSSI MARIO")));
+        } else {
+            QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("ROSSI MARIO")));
             w.findChild<QPushButton *>(how)->click();
+        }
         QCOMPARE(modal.shown, QStringList{"FrmAna"});
         QCOMPARE(seen, title);
-        QCOMPARE(entries(*w.List1), (QStringList{"ALBERTI GINO", "ROSSI MARIO"}));
+        QCOMPARE(entries(*w.List1), (QStringList{"ALBERTI GINO", "BIANCHI ANNA", "ROSSI MARIO"}));
         QVERIFY(w.List1->selectedItems().isEmpty());
+
+        w.BtnChiudi->click();
+        QVERIFY(!w.isVisible());
+        QCOMPARE(modal.shown.size(), 1);
     }
 
     void menuOpensListThenRefreshesRoster()

@@ -22,26 +22,49 @@
 
 namespace {
 
-void load(FrmAna &w, const QString &name)
+// Loads as the callers do, then brings the editor in front of the user.
+[[nodiscard]] bool open(FrmAna &w, const QString &name)
 {
     QString n = name;
     w.Carica(n);
+    return drive::activate(w);
 }
 
-// Drives the picker: choose a file of a folder, or ask for the removal.
+// Walks the picker's folder list down from where it opened, one double click a folder.
+[[nodiscard]] bool openFolders(FormCarica &p, const QStringList &folders)
+{
+    for (const QString &folder : folders) {
+        int found = -1;
+        for (int i = 0; i < p.Dir1->count() && found < 0; ++i)
+            if (p.Dir1->item(i)->text().trimmed() == folder)
+                found = i;
+        if (found < 0 || !drive::doubleClickEntry(*p.Dir1, found))
+            return false;
+    }
+    return true;
+}
+
+// Drives the picker: the file relative to the working folder, or the removal when empty.
 void pick(ModalHook &modal, const QString &file)
 {
     modal.on<FormCarica>([file](FormCarica &p) {
+        QVERIFY(drive::activate(p));
         if (file.isEmpty()) {
             p.CmdCancella->click();
             return;
         }
-        p.setDirPath(QFileInfo(file).absolutePath());
-        const auto found = p.File1->findItems(QFileInfo(file).fileName(), Qt::MatchExactly);
-        QVERIFY(!found.isEmpty());
-        p.File1->setCurrentItem(found.first());
+        const QStringList parts = file.split(QLatin1Char('/'));
+        QVERIFY(openFolders(p, parts.mid(0, parts.size() - 1)));
+        QVERIFY(drive::clickEntry(*p.File1, parts.last()));
         p.CmdOk->click();
     });
+}
+
+// A folder with something in it: a path that QFile::remove cannot remove.
+bool makeStuckPath(const QString &path)
+{
+    QFile::remove(path);
+    return QDir().mkpath(path + QStringLiteral("/dentro"));
 }
 
 } // namespace
@@ -56,7 +79,11 @@ class FrmAnaTest : public QObject {
         return fx->scalar(QStringLiteral("SELECT %1 FROM Anagrafica WHERE IdAna=?").arg(name),
                           {idAna});
     }
-    QString pics() const { return QDir(fx->dir()).filePath(QStringLiteral("scelte")); }
+    QVariant clothing(int idGio)
+    {
+        return fx->scalar(QStringLiteral("SELECT Vestiario FROM Giocatori WHERE IdGio=?"), {idGio});
+    }
+    const QString pics = QStringLiteral("scelte"); // below the working folder
 
 private slots:
     void init()
@@ -65,8 +92,9 @@ private slots:
         serieA = fx->addChampionship(QStringLiteral("SERIE A"));
         Module1::selectedSeason = 2008;
         Module1::selectedSeasonName = QStringLiteral("2008-09");
-        QVERIFY(pictures::writeJpeg(pics() + QStringLiteral("/largo.jpg"), 290, 100, Qt::green));
-        QVERIFY(pictures::writeJpeg(pics() + QStringLiteral("/alto.jpg"), 100, 410, Qt::red));
+        Module1::selectedChampionship = serieA;
+        QVERIFY(pictures::writeJpeg(pics + QStringLiteral("/largo.jpg"), 290, 100, Qt::green));
+        QVERIFY(pictures::writeJpeg(pics + QStringLiteral("/alto.jpg"), 100, 410, Qt::red));
     }
     void cleanup()
     {
@@ -74,36 +102,51 @@ private slots:
         fx.reset();
     }
 
+    // The number shown is the one the person is stored under, also in a store that never
+    // hands out a number twice (as one made by another tool may).
     void newPersonGetsThePredictedNumber_data()
     {
         QTest::addColumn<int>("greatest");
+        QTest::addColumn<bool>("noReuse");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("empty registry") << 0 << "0001";
-        QTest::newRow("after a gap") << 41 << "0042";
+        QTest::newRow("empty registry") << 0 << false << "0001";
+        QTest::newRow("after a gap") << 41 << false << "0042";
+        QTest::newRow("store that does not reuse numbers") << 41 << true << "0042";
     }
     void newPersonGetsThePredictedNumber()
     {
         QFETCH(int, greatest);
+        QFETCH(bool, noReuse);
         QFETCH(QString, shown);
+        if (noReuse) {
+            fx->sql(QStringLiteral("DROP TABLE Anagrafica"));
+            fx->sql(QStringLiteral(
+                "CREATE TABLE Anagrafica (IdAna INTEGER PRIMARY KEY AUTOINCREMENT, Nome TEXT, "
+                "DataNas TEXT, LuogoNas TEXT, Paese TEXT, Documento TEXT)"));
+            fx->sql(QStringLiteral("INSERT INTO Anagrafica (IdAna,Nome) VALUES (?,'Y')"),
+                    {greatest + 1});
+            fx->sql(QStringLiteral("DELETE FROM Anagrafica"));
+        }
         if (greatest > 0)
             fx->sql(QStringLiteral("INSERT INTO Anagrafica (IdAna,Nome) VALUES (?,'X')"),
                     {greatest});
         QDir(QStringLiteral("Dati/Foto")).removeRecursively();
         FrmAna w;
         QVERIFY(QDir(QStringLiteral("Dati/Foto")).exists());
-        load(w, QString());
+        QVERIFY(open(w, QString()));
         QCOMPARE(w.TxtId->text(), shown);
         QCOMPARE(w.windowTitle(), QStringLiteral("VELMORA - ANAGRAFICA"));
         QVERIFY(w.BtnMedSan->isHidden());
         QVERIFY(!w.TxtAbb->isEnabled());
         QCOMPARE(w.LblAbb->text(), QString());
 
-        w.TxtNome->setText(QStringLiteral("nuovo"));
+        drive::type(*w.TxtNome, QStringLiteral("nuovo"));
         MsgRecorder msg;
         w.BtnSalva->click();
         QCOMPARE(msg.texts(), QStringList{"Nuovo GIOCATORE inserito con successo"});
         QCOMPARE(msg.last().icon, ui::Icon::Information);
         QCOMPARE(column(greatest + 1, QStringLiteral("Nome")).toString(), QStringLiteral("NUOVO"));
+        QVERIFY(!w.isVisible());
     }
 
     // Name, place and country in capitals; an empty date is Null, an empty place empty text.
@@ -122,12 +165,12 @@ private slots:
         QFETCH(QString, place);
         MsgRecorder msg;
         FrmAna w;
-        load(w, QString());
-        w.TxtNome->setText(QStringLiteral("d'amico luca"));
-        w.TxtData->setText(typedDate);
-        w.TxtLuogo->setText(place);
-        w.TxtPaese->setText(QStringLiteral("italia"));
-        w.TxtDoc->setText(QStringLiteral("ca 12345 b"));
+        QVERIFY(open(w, QString()));
+        drive::type(*w.TxtNome, QStringLiteral("d'amico luca"));
+        drive::type(*w.TxtData, typedDate);
+        drive::type(*w.TxtLuogo, place);
+        drive::type(*w.TxtPaese, QStringLiteral("italia"));
+        drive::type(*w.TxtDoc, QStringLiteral("ca 12345 b"));
         w.BtnSalva->click();
         QCOMPARE(w.result(), int(QDialog::Accepted));
         QCOMPARE(msg.texts(), QStringList{"Nuovo GIOCATORE inserito con successo"});
@@ -145,27 +188,36 @@ private slots:
 
     void loadsAnExistingPerson()
     {
-        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"), QStringLiteral("1990-02-01"),
-                                     QVariant(), QStringLiteral("ITALIA"), QStringLiteral("AB1"));
+        MsgRecorder msg;
+        const int id =
+            fx->addPerson(QStringLiteral("ROSSI MARIO"), QStringLiteral("1990-02-01"),
+                          QStringLiteral("ROMA"), QStringLiteral("ITALIA"), QStringLiteral("AB1"));
         FrmAna w;
-        load(w, QStringLiteral("ROSSI MARIO"));
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
         QCOMPARE(w.windowTitle(), QStringLiteral("VELMORA - ANAGRAFICA - ROSSI MARIO"));
         QCOMPARE(w.TxtId->text(), QStringLiteral("%1").arg(id, 4, 10, QLatin1Char('0')));
         QCOMPARE(w.TxtNome->text(), QStringLiteral("ROSSI MARIO"));
         QCOMPARE(w.TxtData->text(), QStringLiteral("01/02/1990"));
-        QCOMPARE(w.TxtLuogo->text(), QString());
+        QCOMPARE(w.TxtLuogo->text(), QStringLiteral("ROMA"));
         QCOMPARE(w.TxtPaese->text(), QStringLiteral("ITALIA"));
         QCOMPARE(w.TxtDoc->text(), QStringLiteral("AB1"));
         QVERIFY(!w.BtnMedSan->isHidden());
+        w.BtnAnnulla->click();
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.result(), int(QDialog::Rejected));
+        QVERIFY(msg.calls.isEmpty());
     }
 
+    // Passing through the boxes changes nothing: the date shown is rewritten to itself.
     void saveWithoutChangeWritesNothing()
     {
         const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"), QStringLiteral("1990-02-01"),
                                      QVariant(), QStringLiteral("ITALIA"));
         MsgRecorder msg;
         FrmAna w;
-        load(w, QStringLiteral("ROSSI MARIO"));
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
+        drive::enterAndLeave(*w.TxtNome);
+        drive::enterAndLeave(*w.TxtData);
         w.BtnSalva->click();
         QCOMPARE(w.result(), int(QDialog::Accepted));
         QVERIFY(msg.calls.isEmpty());
@@ -178,44 +230,59 @@ private slots:
         const int id = fx->addPerson(QStringLiteral("rossi mario"));
         MsgRecorder msg;
         FrmAna w;
-        load(w, QStringLiteral("rossi mario"));
+        QVERIFY(open(w, QStringLiteral("rossi mario")));
         w.BtnSalva->click();
         QCOMPARE(msg.texts(), QStringList{"GIOCATORE modificato con successo"});
         QCOMPARE(column(id, QStringLiteral("Nome")).toString(), QStringLiteral("ROSSI MARIO"));
     }
 
+    // Letter case does not count: a name another tool stored in small letters blocks the
+    // same name typed in capitals.
     void nameMustBeUnique_data()
     {
+        QTest::addColumn<QString>("other");
         QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("another person's name") << "ROSSI MARIO"
+        QTest::newRow("another person's name") << "BIANCHI ANNA"
+                                               << "ROSSI MARIO"
                                                << "bianchi anna" << true;
-        QTest::newRow("new person, taken name") << ""
+        QTest::newRow("new person, taken name") << "BIANCHI ANNA"
+                                                << ""
                                                 << "Bianchi Anna" << true;
-        QTest::newRow("own name kept") << "ROSSI MARIO"
+        QTest::newRow("stored in small letters, typed in capitals") << "bianchi anna"
+                                                                    << ""
+                                                                    << "BIANCHI ANNA" << true;
+        QTest::newRow("stored in small letters, renamed to it") << "bianchi anna"
+                                                                << "ROSSI MARIO"
+                                                                << "BIANCHI ANNA" << true;
+        QTest::newRow("own name kept") << "BIANCHI ANNA"
+                                       << "ROSSI MARIO"
                                        << "ROSSI MARIO" << false;
     }
     void nameMustBeUnique()
     {
+        QFETCH(QString, other);
         QFETCH(QString, opened);
         QFETCH(QString, typed);
         QFETCH(bool, refused);
-        fx->addPerson(QStringLiteral("BIANCHI ANNA"));
+        fx->sql(QStringLiteral("INSERT INTO Anagrafica (Nome) VALUES (?)"), {other});
         fx->addPerson(QStringLiteral("ROSSI MARIO"));
         MsgRecorder msg;
         FrmAna w;
-        load(w, opened);
-        w.TxtNome->setText(typed);
-        w.TxtDoc->setText(QStringLiteral("X9"));
+        QVERIFY(open(w, opened));
+        drive::type(*w.TxtNome, typed);
+        drive::type(*w.TxtDoc, QStringLiteral("X9"));
         w.BtnSalva->click();
         QCOMPARE(w.TxtNome->text(), typed.toUpper());
         if (refused) {
             QCOMPARE(msg.texts(), QStringList{"Giocatore 'BIANCHI ANNA' gia esistente"});
             QCOMPARE(msg.last().icon, ui::Icon::Critical);
             QCOMPARE(msg.last().title, QString());
-            QCOMPARE(w.result(), int(QDialog::Rejected));
+            QVERIFY(w.isVisible());
+            QCOMPARE(w.TxtDoc->text(), QStringLiteral("X9"));
             QCOMPARE(fx->count(QStringLiteral("Anagrafica"), QStringLiteral("Documento='X9'")), 0);
+            w.close();
         } else {
             QCOMPARE(msg.texts(), QStringList{"GIOCATORE modificato con successo"});
             QCOMPARE(fx->count(QStringLiteral("Anagrafica"), QStringLiteral("Documento='X9'")), 1);
@@ -250,46 +317,76 @@ private slots:
         QFETCH(QString, focus);
         MsgRecorder msg;
         FrmAna w;
-        load(w, QString());
-        w.TxtNome->setText(name);
-        w.TxtData->setText(date);
+        QVERIFY(open(w, QString()));
+        drive::type(*w.TxtNome, name);
+        drive::type(*w.TxtData, date);
         w.BtnSalva->click();
         QCOMPARE(msg.texts(), QStringList{message});
         QCOMPARE(msg.last().icon, ui::Icon::Exclamation);
         QCOMPARE(msg.last().title, QString());
-        QCOMPARE(w.focusWidget()->objectName(), focus);
-        QCOMPARE(w.result(), int(QDialog::Rejected));
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QVERIFY(w.isVisible());
         QCOMPARE(fx->count(QStringLiteral("Anagrafica")), 0);
+        w.close();
+    }
+
+    // Typing past a box's length adds nothing.
+    void boxesTakeNoMoreThanTheirLength_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("length");
+        QTest::newRow("name") << "TxtNome" << 100;
+        QTest::newRow("place") << "TxtLuogo" << 50;
+        QTest::newRow("country") << "TxtPaese" << 50;
+        QTest::newRow("document") << "TxtDoc" << 50;
+    }
+    void boxesTakeNoMoreThanTheirLength()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, length);
+        MsgRecorder msg;
+        FrmAna w;
+        QVERIFY(open(w, QString()));
+        QLineEdit *edit = w.findChild<QLineEdit *>(box);
+        QVERIFY(edit);
+        drive::type(*edit, QString(length + 5, QLatin1Char('x')));
+        QCOMPARE(edit->text().size(), length);
+        w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     void dateIsRewrittenOnLeavingTheBox_data()
     {
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("byClick");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("short form") << "1/2/1990"
-                                    << "01/02/1990";
-        QTest::newRow("two-digit year") << "5.6.85"
-                                        << "05/06/1985";
+        QTest::newRow("short form") << "1/2/1990" << false << "01/02/1990";
+        QTest::newRow("left by a click") << "1/2/1990" << true << "01/02/1990";
+        QTest::newRow("two-digit year") << "5.6.85" << false << "05/06/1985";
         // Nobody is born in the future: on 10/12/2026, "26" is this year and "27" is 1927.
-        QTest::newRow("this year") << "1/2/26"
-                                   << "01/02/2026";
-        QTest::newRow("next year's digits") << "1/2/27"
-                                            << "01/02/1927";
-        QTest::newRow("not a date stays") << "ieri"
-                                          << "ieri";
+        QTest::newRow("this year") << "1/2/26" << false << "01/02/2026";
+        QTest::newRow("next year's digits") << "1/2/27" << false << "01/02/1927";
+        QTest::newRow("not a date stays") << "ieri" << false << "ieri";
     }
     void dateIsRewrittenOnLeavingTheBox()
     {
         QFETCH(QString, typed);
+        QFETCH(bool, byClick);
         QFETCH(QString, shown);
+        MsgRecorder msg;
         core::setToday(QDate(2026, 12, 10));
         FrmAna w;
-        load(w, QString());
-        QVERIFY(drive::activate(w));
-        drive::type(*w.TxtData, typed);
+        QVERIFY(open(w, QString()));
+        drive::type(*w.TxtData, typed, !byClick);
+        if (byClick) {
+            QCOMPARE(w.TxtData->text(), typed);
+            QTest::mouseClick(w.TxtLuogo, Qt::LeftButton);
+        }
         QCOMPARE(w.TxtData->text(), shown);
         QVERIFY(!w.TxtData->hasFocus());
         w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // Clothing and the medical card exist only for a person enrolled in the selected season.
@@ -307,49 +404,55 @@ private slots:
         QFETCH(int, enrolledIn);
         QFETCH(int, selected);
         QFETCH(bool, enabled);
+        MsgRecorder msg;
         const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
         const int idGio = fx->enrol(id, enrolledIn, serieA);
         fx->sql(QStringLiteral("UPDATE Giocatori SET Vestiario='2 tute' WHERE IdGio=?"), {idGio});
         Module1::selectedSeason = selected;
         Module1::selectedSeasonName = selected ? QStringLiteral("2008-09") : QString();
         FrmAna w;
-        load(w, QStringLiteral("ROSSI MARIO"));
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
         QCOMPARE(w.TxtAbb->isEnabled(), enabled);
         QCOMPARE(w.BtnMedSan->isEnabled(), enabled);
         QVERIFY(!w.BtnMedSan->isHidden());
         QCOMPARE(w.LblAbb->text(),
                  enabled ? QStringLiteral("VESTIARIO CONSEGNATO (2008-09)") : QString());
         QCOMPARE(w.TxtAbb->toPlainText(), enabled ? QStringLiteral("2 tute") : QString());
+        w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
-    void savesClothingOnTheSeasonsFirstRow_data()
+    // The clothing lives on the person's first enrolment of the season by IdGio, here in
+    // the championship that is not the selected one.
+    void clothingLivesOnTheSeasonsFirstEnrolment_data()
     {
-        QTest::addColumn<QString>("clothing");
+        QTest::addColumn<QString>("typed");
         QTest::newRow("text with line breaks") << "2 tute\n1 borsa";
         QTest::newRow("empty is Null") << "";
     }
-    void savesClothingOnTheSeasonsFirstRow()
+    void clothingLivesOnTheSeasonsFirstEnrolment()
     {
-        QFETCH(QString, clothing);
+        QFETCH(QString, typed);
         const int coppa = fx->addChampionship(QStringLiteral("COPPA"));
         const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
         const int first = fx->enrol(id, 2008, coppa);
         const int second = fx->enrol(id, 2008, serieA);
-        fx->sql(QStringLiteral("UPDATE Giocatori SET Vestiario='vecchio'"));
+        fx->sql(QStringLiteral("UPDATE Giocatori SET Vestiario=? WHERE IdGio=?"),
+                {QStringLiteral("primo"), first});
+        fx->sql(QStringLiteral("UPDATE Giocatori SET Vestiario=? WHERE IdGio=?"),
+                {QStringLiteral("secondo"), second});
         MsgRecorder msg;
         FrmAna w;
-        load(w, QStringLiteral("ROSSI MARIO"));
-        w.TxtAbb->setPlainText(clothing);
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
+        QCOMPARE(w.TxtAbb->toPlainText(), QStringLiteral("primo"));
+        drive::typeLines(*w.TxtAbb, typed);
+        QCOMPARE(w.TxtAbb->toPlainText(), typed);
         w.BtnSalva->click();
         QCOMPARE(msg.texts(), QStringList{"GIOCATORE modificato con successo"});
-        const QVariant stored =
-            fx->scalar(QStringLiteral("SELECT Vestiario FROM Giocatori WHERE IdGio=?"), {first});
-        QCOMPARE(stored.isNull(), clothing.isEmpty());
-        QCOMPARE(stored.toString(), clothing);
-        QCOMPARE(
-            fx->scalar(QStringLiteral("SELECT Vestiario FROM Giocatori WHERE IdGio=?"), {second})
-                .toString(),
-            QStringLiteral("vecchio"));
+        const QVariant stored = clothing(first);
+        QCOMPARE(stored.isNull(), typed.isEmpty());
+        QCOMPARE(stored.toString(), typed);
+        QCOMPARE(clothing(second).toString(), QStringLiteral("secondo"));
     }
 
     void rowsVanishedBeforeSaving_data()
@@ -377,10 +480,10 @@ private slots:
         fx->enrol(id, 2008, serieA);
         MsgRecorder msg;
         FrmAna w;
-        load(w, QStringLiteral("ROSSI MARIO"));
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
         fx->sql(QStringLiteral("DELETE FROM ") + vanished);
-        w.TxtNome->setText(QStringLiteral("ROSSI MARIA"));
-        w.TxtAbb->setPlainText(QStringLiteral("2 tute"));
+        drive::type(*w.TxtNome, QStringLiteral("ROSSI MARIA"));
+        drive::typeLines(*w.TxtAbb, QStringLiteral("2 tute"));
         w.BtnSalva->click();
         QCOMPARE(msg.texts(), QStringList{message});
         QCOMPARE(msg.last().title, title);
@@ -390,20 +493,53 @@ private slots:
         QCOMPARE(fx->count(QStringLiteral("Anagrafica")), storedName.isEmpty() ? 0 : 1);
     }
 
+    // Person and clothing are written together or not at all: when the store refuses the
+    // clothing, the person row stays as it was and the editor keeps what was typed.
+    void refusedClothingWritesNothing()
+    {
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        const int idGio = fx->enrol(id, 2008, serieA);
+        fx->sql(QStringLiteral("CREATE TRIGGER Rifiuta BEFORE UPDATE OF Vestiario ON Giocatori "
+                               "BEGIN SELECT RAISE(ABORT, 'vestiario bloccato'); END"));
+        MsgRecorder msg;
+        FrmAna w;
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
+        drive::type(*w.TxtNome, QStringLiteral("rossi maria"));
+        drive::typeLines(*w.TxtAbb, QStringLiteral("2 tute"));
+        w.BtnSalva->click();
+        QCOMPARE(msg.calls.size(), 1);
+        QCOMPARE(msg.last().title, QStringLiteral("Errore"));
+        QCOMPARE(msg.last().icon, ui::Icon::Critical);
+        QVERIFY2(msg.last().text.contains(QStringLiteral("vestiario bloccato")),
+                 qPrintable(msg.last().text));
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.TxtNome->text(), QStringLiteral("ROSSI MARIA"));
+        QCOMPARE(w.TxtAbb->toPlainText(), QStringLiteral("2 tute"));
+        QCOMPARE(column(id, QStringLiteral("Nome")).toString(), QStringLiteral("ROSSI MARIO"));
+        QVERIFY(clothing(idGio).isNull());
+
+        // Once the store accepts it, the same press writes both.
+        fx->sql(QStringLiteral("DROP TRIGGER Rifiuta"));
+        w.BtnSalva->click();
+        QCOMPARE(msg.last().text, QStringLiteral("GIOCATORE modificato con successo"));
+        QCOMPARE(column(id, QStringLiteral("Nome")).toString(), QStringLiteral("ROSSI MARIA"));
+        QCOMPARE(clothing(idGio).toString(), QStringLiteral("2 tute"));
+        QVERIFY(!w.isVisible());
+    }
+
     void unknownNameClosesTheWindowWhenShown()
     {
         fx->addPerson(QStringLiteral("ROSSI MARIO"));
         MsgRecorder msg;
         FrmAna w;
-        load(w, QStringLiteral("NESSUNO"));
+        QString name = QStringLiteral("NESSUNO");
+        w.Carica(name);
         QCOMPARE(msg.texts(), QStringList{"Errore durante l'apertura"});
         QCOMPARE(msg.last().icon, ui::Icon::Critical);
         QCOMPARE(msg.last().title, QString());
         QCOMPARE(w.TxtId->text(), QString());
-        w.show();
-        QApplication::setActiveWindow(&w);
-        QCoreApplication::processEvents();
-        QVERIFY(!w.isVisible());
+        drive::activate(w);
+        QTRY_VERIFY(!w.isVisible());
     }
 
     // The photo fills the largest 145 x 205 box that keeps its proportions.
@@ -418,16 +554,19 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(QSize, shown);
+        MsgRecorder msg;
         const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
         QVERIFY(QDir().mkpath(QStringLiteral("Dati/Foto")));
-        QVERIFY(QFile::copy(pics() + QLatin1Char('/') + file, pictures::photo(id)));
+        QVERIFY(QFile::copy(pics + QLatin1Char('/') + file, pictures::photo(id)));
         FrmAna w;
-        load(w, QStringLiteral("ROSSI MARIO"));
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
         QCOMPARE(w.Image1->size(), shown);
         QCOMPARE(w.Image1->pos(), QPoint(0, 0));
         QVERIFY(!w.Image1->pixmap().isNull());
         QCOMPARE(w.Image2->size(), QSize(145, 205));
         QCOMPARE(w.Image2->toolTip(), QStringLiteral("Click x inserire FOTO"));
+        w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     void choosingReplacesThePhotoWithoutAQuestion_data()
@@ -443,13 +582,13 @@ private slots:
         QVERIFY(pictures::writeJpeg(pictures::photo(id), 30, 30));
         MsgRecorder msg;
         ModalHook modal;
-        pick(modal, pics() + QStringLiteral("/largo.jpg"));
+        pick(modal, pics + QStringLiteral("/largo.jpg"));
         FrmAna w;
-        load(w, QStringLiteral("ROSSI MARIO"));
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
         if (how == "BtnFoto")
             w.BtnFoto->click();
         else
-            QTest::mouseClick(w.Image2, Qt::LeftButton);
+            drive::clickWidget(*w.Image2);
         QCOMPARE(modal.shown, QStringList{"FormCarica"});
         QVERIFY(msg.calls.isEmpty());
         QCOMPARE(pictures::sizeOf(pictures::photo(id)), QSize(290, 100));
@@ -465,12 +604,53 @@ private slots:
     {
         const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
         QVERIFY(pictures::writeJpeg(pictures::photo(id), 30, 40));
+        MsgRecorder msg;
         ModalHook modal;
-        pick(modal, QDir(fx->dir()).filePath(pictures::photo(id)));
+        pick(modal, pictures::photo(id));
         FrmAna w;
-        load(w, QStringLiteral("ROSSI MARIO"));
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
         w.BtnFoto->click();
+        QCOMPARE(modal.shown, QStringList{"FormCarica"});
+        QVERIFY(msg.calls.isEmpty());
         QCOMPARE(pictures::sizeOf(pictures::photo(id)), QSize(30, 40));
+        w.close();
+    }
+
+    // What is in the way of the new photo cannot be removed: the box tells why, and the
+    // photo stays as it was.
+    void photoThatCannotBeReplacedStays_data()
+    {
+        QTest::addColumn<QString>("stuck");
+        QTest::newRow("leftover copy") << ".new";
+        QTest::newRow("photo") << "";
+    }
+    void photoThatCannotBeReplacedStays()
+    {
+        QFETCH(QString, stuck);
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        const QString photo = pictures::photo(id);
+        if (stuck.isEmpty())
+            QVERIFY(makeStuckPath(photo));
+        else
+            QVERIFY(pictures::writeJpeg(photo, 30, 40) && makeStuckPath(photo + stuck));
+        MsgRecorder msg;
+        ModalHook modal;
+        pick(modal, pics + QStringLiteral("/largo.jpg"));
+        FrmAna w;
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
+        w.BtnFoto->click();
+        QCOMPARE(msg.calls.size(), 1);
+        QCOMPARE(msg.last().title, QStringLiteral("Errore"));
+        QCOMPARE(msg.last().icon, ui::Icon::Critical);
+        QVERIFY2(msg.last().text.startsWith(photo + stuck + QStringLiteral(": ")),
+                 qPrintable(msg.last().text));
+        if (stuck.isEmpty()) {
+            QVERIFY(QFileInfo(photo).isDir());
+            QVERIFY(!QFile::exists(photo + QStringLiteral(".new")));
+        } else {
+            QCOMPARE(pictures::sizeOf(photo), QSize(30, 40));
+        }
+        w.close();
     }
 
     void removingThePhotoAsksFirst_data()
@@ -489,7 +669,8 @@ private slots:
         ModalHook modal;
         pick(modal, QString());
         FrmAna w;
-        load(w, QStringLiteral("ROSSI MARIO"));
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
+        QVERIFY(!w.Image1->pixmap().isNull());
         w.BtnFoto->click();
         QCOMPARE(msg.texts(), QStringList{"Eliminare FOTO ?"});
         QCOMPARE(msg.last().title, QStringLiteral("CONFERMA"));
@@ -498,6 +679,28 @@ private slots:
         const bool removed = answer == ui::Answer::Yes;
         QCOMPARE(QFile::exists(pictures::photo(id)), !removed);
         QCOMPARE(w.Image1->pixmap().isNull(), removed);
+        w.close();
+    }
+
+    void photoThatCannotBeRemovedIsReported()
+    {
+        const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        QVERIFY(makeStuckPath(pictures::photo(id)));
+        MsgRecorder msg;
+        msg.answers = {ui::Answer::Yes};
+        ModalHook modal;
+        pick(modal, QString());
+        FrmAna w;
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
+        w.BtnFoto->click();
+        QCOMPARE(msg.calls.size(), 2);
+        QCOMPARE(msg.calls[0].text, QStringLiteral("Eliminare FOTO ?"));
+        QCOMPARE(msg.last().title, QStringLiteral("Errore"));
+        QCOMPARE(msg.last().icon, ui::Icon::Critical);
+        QVERIFY2(msg.last().text.startsWith(pictures::photo(id) + QStringLiteral(": ")),
+                 qPrintable(msg.last().text));
+        QVERIFY(QFileInfo(pictures::photo(id)).isDir());
+        w.close();
     }
 
     // A new person's photo stays only if the person is written; an existing person's
@@ -511,6 +714,9 @@ private slots:
         QTest::newRow("new, annulla") << ""
                                       << "NUOVO"
                                       << "BtnAnnulla" << false;
+        QTest::newRow("new, close box") << ""
+                                        << "NUOVO"
+                                        << "close" << false;
         QTest::newRow("new, window discarded") << ""
                                                << ""
                                                << "none" << false;
@@ -531,35 +737,65 @@ private slots:
         const int number = opened.isEmpty() ? 2 : 1;
         MsgRecorder msg;
         ModalHook modal;
-        pick(modal, pics() + QStringLiteral("/alto.jpg"));
+        pick(modal, pics + QStringLiteral("/alto.jpg"));
         {
             FrmAna w;
-            load(w, opened);
+            QVERIFY(open(w, opened));
             w.BtnFoto->click();
             QVERIFY(QFile::exists(pictures::photo(number)));
+            QVERIFY(drive::activate(w));
             if (!typedName.isEmpty())
-                w.TxtNome->setText(typedName);
-            if (closing != "none")
+                drive::type(*w.TxtNome, typedName);
+            if (closing == "close")
+                w.close();
+            else if (closing != "none")
                 w.findChild<QPushButton *>(closing)->click();
         }
         QCOMPARE(QFile::exists(pictures::photo(number)), kept);
         if (closing == "BtnSalva")
             QCOMPARE(column(number, QStringLiteral("Nome")).toString(), typedName);
+        QCOMPARE(msg.calls.size(), closing == "BtnSalva" ? 1 : 0);
+    }
+
+    void unsavedPhotoThatCannotBeDiscardedIsReported()
+    {
+        MsgRecorder msg;
+        ModalHook modal;
+        pick(modal, pics + QStringLiteral("/alto.jpg"));
+        {
+            FrmAna w;
+            QVERIFY(open(w, QString()));
+            w.BtnFoto->click();
+            QVERIFY(makeStuckPath(pictures::photo(1)));
+            QVERIFY(drive::activate(w));
+            w.BtnAnnulla->click();
+            QVERIFY(!w.isVisible());
+        }
+        // Told once, not again when the window goes.
+        QCOMPARE(msg.calls.size(), 1);
+        QCOMPARE(msg.last().title, QStringLiteral("Errore"));
+        QCOMPARE(msg.last().icon, ui::Icon::Critical);
+        QVERIFY2(msg.last().text.startsWith(pictures::photo(1) + QStringLiteral(": ")),
+                 qPrintable(msg.last().text));
+        QVERIFY(QFileInfo(pictures::photo(1)).isDir());
     }
 
     void medicalCardOpensForThePerson()
     {
+        MsgRecorder msg;
         const int id = fx->addPerson(QStringLiteral("ROSSI MARIO"));
         fx->enrol(id, 2008, serieA);
         ModalHook modal;
         QString title;
         modal.on<FrmMedica>([&](FrmMedica &card) { title = card.windowTitle(); });
         FrmAna w;
-        load(w, QStringLiteral("ROSSI MARIO"));
-        w.TxtNome->setText(QStringLiteral("ROSSI M."));
+        QVERIFY(open(w, QStringLiteral("ROSSI MARIO")));
+        drive::type(*w.TxtNome, QStringLiteral("ROSSI M."));
         w.BtnMedSan->click();
         QCOMPARE(modal.shown, QStringList{"FrmMedica"});
         QCOMPARE(title, QStringLiteral("SCHEDA MEDICO-SANITARIA - ROSSI M. (2008-09)"));
+        w.close();
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // " &ANAGRAFICA" and the roster's double click hand the card's player to the editor.
@@ -580,20 +816,23 @@ private slots:
         QString title;
         modal.on<FrmAna>([&](FrmAna &w) {
             title = w.windowTitle();
-            w.TxtNome->setText(QStringLiteral("ROSSI MARIA"));
+            QVERIFY(drive::activate(w));
+            drive::type(*w.TxtNome, QStringLiteral("ROSSI MARIA"));
             w.BtnSalva->click();
         });
         Form1 main;
-        main.Fgrid->SetRow(1);
-        main.Fgrid_Click();
-        if (doubleClick)
-            main.Fgrid_DblClick();
-        else
+        QVERIFY(drive::activate(main));
+        if (doubleClick) {
+            QVERIFY(drive::doubleClickRow(*main.Fgrid, 1));
+        } else {
+            QVERIFY(drive::clickRow(*main.Fgrid, 1));
             main.BtnAna->click();
+        }
         QCOMPARE(modal.shown, QStringList{"FrmAna"});
         QCOMPARE(title, QStringLiteral("VELMORA - ANAGRAFICA - ROSSI MARIO"));
         QCOMPARE(msg.texts(), QStringList{"GIOCATORE modificato con successo"});
         QCOMPARE(main.Fgrid->TextMatrix(1, 2), QStringLiteral("ROSSI MARIA"));
+        main.close();
     }
 };
 

@@ -1,5 +1,6 @@
 #include "app/Module1.h"
 #include "registry/FrmMedica.h"
+#include "support/Drive.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
@@ -36,6 +37,7 @@ private slots:
         rossi = fx->addPerson(QStringLiteral("ROSSI MARIO"));
         Module1::selectedSeason = 2008;
         Module1::selectedSeasonName = QStringLiteral("2008-09");
+        Module1::selectedChampionship = serieA;
     }
     void cleanup()
     {
@@ -43,7 +45,8 @@ private slots:
         fx.reset();
     }
 
-    // The card is per season: it lives on the first enrolment of the selected season.
+    // The card is per season: it lives on the first enrolment of the selected season by
+    // IdGio, here in the championship that is not the selected one.
     void showsTheSelectedSeasonsFirstRow_data()
     {
         QTest::addColumn<int>("season");
@@ -91,15 +94,19 @@ private slots:
     {
         QFETCH(QString, injuries);
         QFETCH(QString, treatments);
+        MsgRecorder msg;
         const int first = fx->enrol(rossi, 2008, coppa);
         const int second = fx->enrol(rossi, 2008, serieA);
         setTexts(first, QStringLiteral("vecchio"), QStringLiteral("vecchio"));
         FrmMedica card;
         card.Carica(rossi, QStringLiteral("ROSSI MARIO"));
-        card.TxtInf->setPlainText(injuries);
-        card.TxtCure->setPlainText(treatments);
+        QVERIFY(drive::activate(card));
+        QCOMPARE(card.TxtInf->toPlainText(), QStringLiteral("vecchio"));
+        drive::typeLines(*card.TxtInf, injuries);
+        drive::typeLines(*card.TxtCure, treatments);
         card.BtnSalva->click();
         QCOMPARE(card.result(), int(QDialog::Accepted));
+        QVERIFY(!card.isVisible());
 
         const QVariant storedInjuries = column(first, QStringLiteral("Infortuni"));
         const QVariant storedTreatments = column(first, QStringLiteral("Cure"));
@@ -113,16 +120,22 @@ private slots:
         again.Carica(rossi, QStringLiteral("ROSSI MARIO"));
         QCOMPARE(again.TxtInf->toPlainText(), injuries);
         QCOMPARE(again.TxtCure->toPlainText(), treatments);
+        QVERIFY(msg.calls.isEmpty());
     }
 
     void cancelWritesNothing()
     {
+        MsgRecorder msg;
         const int id = fx->enrol(rossi, 2008, serieA);
         FrmMedica card;
         card.Carica(rossi, QStringLiteral("ROSSI MARIO"));
-        card.TxtInf->setPlainText(QStringLiteral("distorsione"));
+        QVERIFY(drive::activate(card));
+        drive::typeLines(*card.TxtInf, QStringLiteral("distorsione"));
         card.BtnAnnulla->click();
+        QVERIFY(!card.isVisible());
+        QCOMPARE(card.result(), int(QDialog::Rejected));
         QVERIFY(column(id, QStringLiteral("Infortuni")).isNull());
+        QVERIFY(msg.calls.isEmpty());
     }
 
     // Without an enrolment in the season the card opens empty and cannot be saved.
@@ -137,11 +150,13 @@ private slots:
         QCOMPARE(msg.last().icon, ui::Icon::None);
         QCOMPARE(card.TxtInf->toPlainText(), QString());
 
-        card.TxtInf->setPlainText(QStringLiteral("distorsione"));
+        QVERIFY(drive::activate(card));
+        drive::typeLines(*card.TxtInf, QStringLiteral("distorsione"));
         card.BtnSalva->click();
         QCOMPARE(msg.texts(), (QStringList{"Durante lettura dati", "Durante lettura dati"}));
-        QCOMPARE(card.result(), int(QDialog::Rejected));
+        QVERIFY(card.isVisible());
         QVERIFY(column(other, QStringLiteral("Infortuni")).isNull());
+        card.close();
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTest>
 
 namespace drive {
@@ -155,6 +156,24 @@ void key(int k, int modifiers)
 void clickWidget(QWidget &widget, int button)
 {
     QTest::mouseClick(&widget, Qt::MouseButton(button));
+}
+
+bool doubleClickEntry(QListWidget &list, int index)
+{
+    return clickItem(list, list.item(index), true);
+}
+
+void typeLines(QPlainTextEdit &box, const QString &text)
+{
+    QTest::mouseClick(box.viewport(), Qt::LeftButton);
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&box, Qt::Key_Delete);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(&box, Qt::Key_Return);
+        QTest::keyClicks(&box, lines.at(i));
+    }
 }
 
 } // namespace drive

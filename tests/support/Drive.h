@@ -6,6 +6,7 @@ class Grid;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QWidget;
 
 // Driving windows the way a user does: by the mouse and the keyboard, so that a missing
@@ -41,5 +42,12 @@ void key(int key, int modifiers = 0);
 
 // A mouse click on a widget's middle.
 void clickWidget(QWidget &widget, int button = 1 /* Qt::LeftButton */);
+
+// A double click on the list entry at this index.
+bool doubleClickEntry(QListWidget &list, int index);
+
+// Clicks into a multi-line box and replaces its text by typing; line breaks are typed as
+// Enter. The focus stays in the box.
+void typeLines(QPlainTextEdit &box, const QString &text);
 
 } // namespace drive
