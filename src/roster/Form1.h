@@ -75,10 +75,9 @@ public:
     // The card has changes that are not saved yet.
     bool cardModified() const { return m_cardModified; }
 
+private:
     void Fgrid_Click();
     void Fgrid_DblClick();
-
-private:
     void ComboStag_Click();
     void ComboCamp_Click();
     void Opt_Click(bool selected);
