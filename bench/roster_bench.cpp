@@ -190,7 +190,7 @@ int main(int argc, char *argv[])
 
     std::printf("\n%-44s %10s\n", "", "median us");
     std::printf("%-44s %10.1f\n", "refresh, large club", big.refresh);
-    std::printf("%-44s %10.1f\n", "floor: one aggregate statement, large club", big.floor);
+    std::printf("%-44s %10.1f\n", "floor: fastest figures statement, large club", big.floor);
     std::printf("%-44s %10.1f\n", "refresh, one-season club", one.refresh);
     std::printf("%-44s %10.1f\n", "floor, one-season club", one.floor);
     std::printf("\nroster: %d players (large), %d (one season)\n", big.players, one.players);

@@ -70,13 +70,19 @@ QDate parseDate(const QString &text, int firstYear)
     return QDate(year, month, day); // invalid when the day does not exist
 }
 
+// Today is asked for only when a two-digit year needs it: the stored form, read for every
+// player on every refresh, does not.
 QDate parseGameDate(const QString &text)
 {
+    if (const std::optional<QDate> stored = storedForm(text))
+        return *stored;
     return parseDate(text, today().year() - 80);
 }
 
 QDate parseBirthDate(const QString &text)
 {
+    if (const std::optional<QDate> stored = storedForm(text))
+        return *stored;
     return parseDate(text, today().year() - 99);
 }
 
