@@ -93,7 +93,7 @@ bool saveSeasonData(int idGio, const SeasonData &v)
     Transaction tx;
     if (!exists(QStringLiteral("SELECT 1 FROM Giocatori WHERE IdGio=? LIMIT 1"), {idGio}))
         return false;
-    run(QStringLiteral("UPDATE Giocatori SET Ruolo=IFNULL(?,Ruolo),Peso=?,Altezza=?,"
+    run(QStringLiteral("UPDATE Giocatori SET Ruolo=COALESCE(?,Ruolo),Peso=?,Altezza=?,"
                        "Scadenza=?,SocPre=?,Squalifiche=? WHERE IdGio=?"),
         {v.role, v.weight, v.height, v.expiry, v.previousClub, v.suspensions, idGio});
     tx.commit();
