@@ -1,5 +1,7 @@
 #include "app/Velmora.h"
 
+#include "app/Start.h"
+
 #include "data/Database.h"
 #include "roster/Form1.h"
 #include "ui/Dialogs.h"
@@ -54,18 +56,15 @@ int runVelmora(QApplication &app)
     if (!lockDataFolder(lock))
         return 1;
 
-    const QString path = data::storePath();
-    if (const QString reason = data::openStore(path); !reason.isEmpty()) {
-        ui::msgBox(QStringLiteral("Impossibile aprire il database %1:\n%2")
-                       .arg(QDir::current().absoluteFilePath(path), reason),
-                   ui::OkOnly | ui::Critical, QStringLiteral("Errore"));
+    if (!app::openTheStore())
         return 1;
-    }
 
     int status = 0;
     {
         Form1 window;
         window.show();
+        app::startChecks(window);
+        app::startBackup(window);
         status = app.exec();
     }
     data::closeStore();
