@@ -51,6 +51,11 @@ QString photoFolder()
     return QStringLiteral("Dati/Foto");
 }
 
+QString engineVersion()
+{
+    return scalar(QStringLiteral("SELECT sqlite_version()")).toString();
+}
+
 QSqlDatabase connection()
 {
     return QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);

@@ -15,6 +15,9 @@ QString photoFolder(); // Dati/Foto
 QString openStore(const QString &path);
 void closeStore();
 
+// The engine's version, as "3.40.1".
+QString engineVersion();
+
 // The one connection of the application.
 QSqlDatabase connection();
 

@@ -5,6 +5,7 @@
 #include "core/Numbers.h"
 #include "core/Season.h"
 #include "data/Championships.h"
+#include "data/Database.h"
 #include "data/Roster.h"
 #include "data/Seasons.h"
 #include "games/FormGare.h"
@@ -21,7 +22,13 @@
 #include "ui/Texts.h"
 #include "ui/Twips.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +55,7 @@ void Form1::connectControls()
     for (QRadioButton *o : {Opt_0, Opt_1, Opt_2})
         connect(o, &QRadioButton::toggled, this, &Form1::Opt_Click);
     connect(Fgrid, &Grid::Click, this, &Form1::Fgrid_Click);
+    connect(Fgrid, &Grid::KeyMove, this, &Form1::Fgrid_Click);
     connect(Fgrid, &Grid::DblClick, this, &Form1::Fgrid_DblClick);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
@@ -63,6 +71,7 @@ void Form1::connectControls()
     connect(mnuStag, &QAction::triggered, this, &Form1::mnuStag_Click);
     connect(mnuCamp, &QAction::triggered, this, &Form1::mnuCamp_Click);
     connect(mnuFormazione, &QAction::triggered, this, &Form1::mnuFormazione_Click);
+    connect(mnuInfo, &QAction::triggered, this, &Form1::mnuInfo_Click);
 
     // One mark for the whole card: any change of an editable box or of the role.
     for (QLineEdit *box : {TxtPeso, TxtAltezza, TxtScadenza, TxtSocieta, TxtSqual})
@@ -74,13 +83,18 @@ void Form1::Form_Load()
 {
     resize(ui::px(12000), ui::px(9000));
     ui::centre(*this);
+    restoreWindowPlace();
     setWindowTitle(QStringLiteral("VELMORA - Versione ") + app::version());
+    // Headers and widths once: widths the user drags then stay while the application runs.
+    Fgrid->SetCols(13);
+    setRosterHeaders();
 
     Module1::selectedSeason = 0;
     Module1::selectedChampionship = 0;
     Module1::selectedSeasonName.clear();
     Module1::selectedChampionshipName.clear();
 
+    m_sortOption = Opt_0;
     ComboRuolo->addItems(
         {QStringLiteral("P"), QStringLiteral("D"), QStringLiteral("C"), QStringLiteral("A")});
     ComboRuolo->setCurrentIndex(-1);
@@ -163,8 +177,8 @@ void Form1::refreshRoster()
 
     ui::guard([&] {
         showRoster(data::roster(Module1::selectedSeason, Module1::selectedChampionship, order));
-        setRosterHeaders();
     });
+    LblInizio->setVisible(Module1::selectedSeason == 0 || Module1::selectedChampionship == 0);
     clearCard();
 }
 
@@ -186,25 +200,47 @@ void Form1::setRosterHeaders()
             Fgrid->SetTextMatrix(0, c.col, QString::fromUtf8(c.header));
         Fgrid->ColWidthTwips(c.col, c.width);
     }
+    Fgrid->StretchCol(2); // the name takes the room the window has to spare
+    const std::pair<int, const char *> tips[] = {
+        {2, "Nome"},        {3, "Data di nascita"}, {4, "Ruolo"},
+        {5, "Presenze"},    {6, "Reti"},            {7, "Ammonizioni"},
+        {8, "Espulsioni"},  {9, "Squalifiche"},     {10, "Sostituzioni avute"},
+        {11, "Sostituzioni fatte"}, {12, "Minuti giocati"}};
+    for (const auto &[col, tip] : tips)
+        Fgrid->SetColTip(col, QString::fromUtf8(tip));
 }
 
-bool Form1::askSaveCard()
+// Before anything replaces or clears a card with changes: the user saves them, leaves them,
+// or stays. False when the card must stay as it is (cancelled, or the save failed).
+bool Form1::leaveCard()
 {
     if (TxtId->text().isEmpty() || !m_cardModified)
+        return true;
+    switch (ui::msgBox(ui::texts::saveChanges, ui::YesNoCancel | ui::Question,
+                       ui::texts::noticeTitle)) {
+    case ui::Answer::Yes:
+        return saveCard();
+    case ui::Answer::No:
+        m_cardModified = false;
+        BtnSalva->setEnabled(false);
+        return true;
+    default:
         return false;
-    if (ui::msgBox(ui::texts::saveChanges, ui::YesNo | ui::Question, ui::texts::noticeTitle) ==
-        ui::Answer::Yes)
-        saveCard();
-    return true;
+    }
 }
 
 void Form1::ComboStag_Click()
 {
     if (ComboStag->currentIndex() < 0)
         return;
+    if (!leaveCard()) {
+        // The user stays with the card: the selection goes back to the season it belongs to.
+        const QSignalBlocker block(ComboStag);
+        ComboStag->setCurrentIndex(ComboStag->findText(Module1::selectedSeasonName));
+        return;
+    }
     Module1::selectedSeasonName = ComboStag->currentText();
     Module1::selectedSeason = core::seasonNumber(Module1::selectedSeasonName);
-    askSaveCard();
     refreshRoster();
 }
 
@@ -212,27 +248,52 @@ void Form1::ComboCamp_Click()
 {
     if (ComboCamp->currentIndex() < 0)
         return;
+    if (!leaveCard()) {
+        const QSignalBlocker block(ComboCamp);
+        ComboCamp->setCurrentIndex(ComboIdCamp->currentIndex());
+        return;
+    }
     ComboIdCamp->setCurrentIndex(ComboCamp->currentIndex());
     Module1::selectedChampionshipName = ComboCamp->currentText();
     Module1::selectedChampionship = core::wholeNumber(ComboIdCamp->currentText());
-    askSaveCard();
     refreshRoster();
 }
 
 // Only the option that becomes selected refreshes, not the one it replaces.
 void Form1::Opt_Click(bool selected)
 {
-    if (selected)
-        refreshRoster();
+    if (!selected)
+        return;
+    if (!leaveCard()) {
+        const QSignalBlocker blockOld(m_sortOption);
+        const QSignalBlocker block0(Opt_0), block1(Opt_1), block2(Opt_2);
+        m_sortOption->setChecked(true);
+        return;
+    }
+    m_sortOption = Opt_0->isChecked() ? Opt_0 : Opt_1->isChecked() ? Opt_1 : Opt_2;
+    refreshRoster();
 }
 
+// A click on a row, or a move of the keyboard onto it.
 void Form1::Fgrid_Click()
 {
     if (Fgrid->Rows() == 1)
         return;
     const int row = Fgrid->Row();
-    askSaveCard();
+    if (!leaveCard()) {
+        // The highlight goes back to the player whose card stays.
+        Fgrid->SetRow(rowOf(TxtId->text()));
+        return;
+    }
     loadCard(row);
+}
+
+int Form1::rowOf(const QString &idGio) const
+{
+    for (int r = 1; r < Fgrid->Rows(); ++r)
+        if (Fgrid->TextMatrix(r, 1) == idGio)
+            return r;
+    return 0;
 }
 
 void Form1::Fgrid_DblClick()
@@ -255,6 +316,8 @@ void Form1::BtnAna_Click()
         ui::msgBox(ui::texts::choosePlayerFirst, ui::Information, ui::texts::noticeTitle);
         return;
     }
+    if (!leaveCard())
+        return;
     FrmAna editor(this);
     QString name = TxtNome->text();
     editor.Carica(name);
@@ -264,6 +327,8 @@ void Form1::BtnAna_Click()
 
 void Form1::mnuAna_Click()
 {
+    if (!leaveCard())
+        return;
     FormAna registry(this);
     ui::showModal(registry);
     refreshRoster();
@@ -272,7 +337,7 @@ void Form1::mnuAna_Click()
 void Form1::BtnGare_Click()
 {
     // Games stored under season or championship 0 would show nowhere else.
-    if (!selectionMade())
+    if (!selectionMade() || !leaveCard())
         return;
     FormGare games(this);
     ui::showModal(games);
@@ -291,7 +356,7 @@ bool Form1::selectionMade()
 
 void Form1::BtnInsGio_Click()
 {
-    if (!selectionMade())
+    if (!selectionMade() || !leaveCard())
         return;
     FrmInsGio insert(this);
     ui::showModal(insert);
@@ -300,6 +365,8 @@ void Form1::BtnInsGio_Click()
 
 void Form1::mnuStag_Click()
 {
+    if (!leaveCard())
+        return;
     FrmStagioni seasons(this);
     ui::showModal(seasons);
     fillSeasonSelector();
@@ -307,6 +374,8 @@ void Form1::mnuStag_Click()
 
 void Form1::mnuCamp_Click()
 {
+    if (!leaveCard())
+        return;
     FrmCampionati championships(this);
     ui::showModal(championships);
     fillChampionshipSelector();
@@ -339,7 +408,8 @@ void Form1::BtnStampa_Click()
 
 void Form1::BtnSalva_Click()
 {
-    saveCard();
+    if (saveCard())
+        Fgrid->setFocus(); // back to the roster, the next player is one key away
 }
 
 void Form1::BtnElimina_Click()
@@ -349,6 +419,48 @@ void Form1::BtnElimina_Click()
 
 void Form1::BtnEsci_Click()
 {
-    askSaveCard();
     close();
+}
+
+// "&ESCI", Ctrl+Q and the close box all come here.
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (!leaveCard()) {
+        event->ignore();
+        return;
+    }
+    rememberWindowPlace();
+    event->accept();
+}
+
+void Form1::mnuInfo_Click()
+{
+    ui::msgBox(QStringLiteral("Velmora versione %1\n\nCartella dei dati:\n%2\n\nQt %3, SQLite %4")
+                   .arg(app::version(),
+                        QDir::toNativeSeparators(
+                            QDir::current().absoluteFilePath(QFileInfo(data::storePath()).path())),
+                        QString::fromLatin1(qVersion()), data::engineVersion()),
+               ui::Information, QStringLiteral("Informazioni su Velmora"));
+}
+
+namespace {
+const QString windowPlaceKey = QStringLiteral("finestra/principale");
+}
+
+// Where the user left the window last time, unless that is on no screen now.
+void Form1::restoreWindowPlace()
+{
+    const QByteArray place = QSettings().value(windowPlaceKey).toByteArray();
+    if (place.isEmpty() || !restoreGeometry(place))
+        return;
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (screen->availableGeometry().intersects(frameGeometry()))
+            return;
+    resize(ui::px(12000), ui::px(9000));
+    ui::centre(*this);
+}
+
+void Form1::rememberWindowPlace()
+{
+    QSettings().setValue(windowPlaceKey, saveGeometry());
 }

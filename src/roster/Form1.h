@@ -50,6 +50,9 @@ public:
     QMenu *mnuSchede = nullptr;
     QAction *mnuAna = nullptr;
     QAction *mnuFormazione = nullptr;
+    QMenu *mnuAiuto = nullptr;
+    QAction *mnuInfo = nullptr;
+    QLabel *LblInizio = nullptr; // how to begin, while there is no season or championship
 
     // The player's season card.
     QLineEdit *TxtId = nullptr; // hidden: IdGio of the loaded player, empty for none
@@ -107,15 +110,25 @@ private:
     void refreshRoster();
     void setRosterHeaders();
     void showRoster(const QList<data::RosterRow> &players);
-    bool askSaveCard();
+    bool leaveCard();
+    int rowOf(const QString &idGio) const;
+    void mnuInfo_Click();
+    void restoreWindowPlace();
+    void rememberWindowPlace();
     bool selectionMade();
 
     // The season card.
     void clearCard();
     void loadCard(int row);
-    void saveCard();
+    bool saveCard();
+    void setCardEditable(bool editable);
+    void showSavedInRoster(int idGio);
     void removePlayer();
     void markCardModified();
 
     bool m_cardModified = false;
+    QRadioButton *m_sortOption = nullptr; // the order the roster is in
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 };

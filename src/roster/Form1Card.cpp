@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 // The roster with each player's figures, birth dates read as Italians read them.
 void Form1::showRoster(const QList<data::RosterRow> &players)
@@ -47,6 +48,16 @@ void Form1::clearCard()
           TxtPresenze, TxtReti, TxtAmm, TxtEsp, TxtSqual, TxtSostA, TxtSostF, TxtMin})
         box->clear();
     m_cardModified = false;
+    BtnSalva->setEnabled(false);
+    setCardEditable(false);
+}
+
+// The season data can be typed only while a player is loaded.
+void Form1::setCardEditable(bool editable)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{ComboRuolo, TxtPeso, TxtAltezza,
+                                                       TxtScadenza, TxtSocieta, TxtSqual})
+        w->setEnabled(editable);
 }
 
 void Form1::loadCard(int row)
@@ -88,14 +99,17 @@ void Form1::loadCard(int row)
         TxtSqual->setText(season->suspensions.isNull() ? QStringLiteral("0")
                                                        : season->suspensions.toString());
         m_cardModified = false;
+        BtnSalva->setEnabled(false);
+        setCardEditable(true);
     });
 }
 
-void Form1::saveCard()
+// True when the card's data are stored.
+bool Form1::saveCard()
 {
     const int id = core::wholeNumber(TxtId->text());
     if (id == 0)
-        return;
+        return false;
 
     auto number = [](const QLineEdit *box) {
         return box->text().isEmpty() ? QVariant() : QVariant(core::leadingNumber(box->text()));
@@ -109,14 +123,30 @@ void Form1::saveCard()
     values.previousClub = data::textOrNull(TxtSocieta->text());
     values.suspensions = core::wholeNumber(TxtSqual->text());
 
+    bool saved = false;
     ui::guard([&] {
         if (!data::saveSeasonData(id, values)) {
             ui::msgBox(QStringLiteral("Durante salvataggio dati giocatore"), ui::OkOnly,
                        ui::texts::errorTitle);
             return;
         }
+        saved = true;
         m_cardModified = false;
+        BtnSalva->setEnabled(false);
+        showSavedInRoster(id);
     });
+    return saved;
+}
+
+// The roster row shows what was stored at once, without waiting for a refresh.
+void Form1::showSavedInRoster(int idGio)
+{
+    const int row = rowOf(QString::number(idGio));
+    const std::optional<data::SeasonData> stored = data::seasonData(idGio);
+    if (row == 0 || !stored)
+        return;
+    Fgrid->SetTextMatrix(row, 4, data::text(stored->role));
+    Fgrid->SetTextMatrix(row, 9, data::text(stored->suspensions));
 }
 
 void Form1::removePlayer()
@@ -156,4 +186,6 @@ void Form1::removePlayer()
 void Form1::markCardModified()
 {
     m_cardModified = true;
+    // At once, so that Alt+S right after typing saves.
+    BtnSalva->setEnabled(!TxtId->text().isEmpty());
 }

@@ -6,6 +6,7 @@
 #include "ui/Texts.h"
 #include "ui/Twips.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -28,6 +30,16 @@ void Form1::buildMenus()
     mnuSchede->setObjectName(QStringLiteral("mnuSchede"));
     mnuAna = ui::named(mnuSchede->addAction(QStringLiteral("&Anagrafica")), "mnuAna");
     mnuFormazione = ui::named(mnuSchede->addAction(QStringLiteral("&Formazione")), "mnuFormazione");
+    mnuAiuto = menuBar()->addMenu(QStringLiteral("&?"));
+    mnuAiuto->setObjectName(QStringLiteral("mnuAiuto"));
+    mnuInfo = ui::named(mnuAiuto->addAction(QStringLiteral("&Informazioni su Velmora")), "mnuInfo");
+
+    // Ctrl+Q leaves as "&ESCI" does.
+    auto *quit = ui::named(new QAction(this), "ActEsci");
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setShortcutContext(Qt::WindowShortcut);
+    addAction(quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
 void Form1::buildWindow()
@@ -77,6 +89,16 @@ void Form1::buildWindow()
     Opt_2->setProperty("tag", QStringLiteral("ruolo"));
     Opt_0->setChecked(true);
     Fgrid = ui::named(new Grid(1, 1), "Fgrid");
+    // Where there is nothing to show yet, how to begin.
+    LblInizio = ui::named(
+        new QLabel(QStringLiteral(
+            "Per iniziare: aggiungere una stagione (Impostazioni > Stagioni) e un campionato "
+            "(Impostazioni > Campionati), poi le persone (Schede > Anagrafica), e inserirle "
+            "nella rosa con «Inserisci».")),
+        "LblInizio");
+    LblInizio->setWordWrap(true);
+    LblInizio->setAlignment(Qt::AlignCenter);
+    LblInizio->hide();
 
     auto *options = new QHBoxLayout;
     options->addWidget(Opt_0);
@@ -85,10 +107,12 @@ void Form1::buildWindow()
     options->addStretch();
     auto *right = new QVBoxLayout;
     right->addLayout(options);
+    right->addWidget(LblInizio);
     right->addWidget(Fgrid, 1);
+    // The card grows with the window too, so that long names and documents show whole.
     auto *middle = new QHBoxLayout;
-    middle->addWidget(buildCard());
-    middle->addLayout(right, 1);
+    middle->addWidget(buildCard(), 1);
+    middle->addLayout(right, 3);
     outer->addLayout(middle, 1);
 
     // Bottom row.
@@ -115,7 +139,7 @@ void Form1::buildWindow()
 QWidget *Form1::buildCard()
 {
     auto *card = ui::named(new QWidget, "Card");
-    card->setFixedWidth(ui::px(3600));
+    card->setMinimumWidth(ui::px(3600));
     auto *grid = new QGridLayout(card);
     grid->setContentsMargins(0, 0, 0, 0);
     int line = 0;
@@ -123,8 +147,13 @@ QWidget *Form1::buildCard()
     auto box = [](const char *name, bool editable, int maxLength = 0) {
         auto *t = ui::named(new QLineEdit, name);
         t->setReadOnly(!editable);
-        if (!editable)
+        if (!editable) {
             t->setFocusPolicy(Qt::ClickFocus);
+            // What cannot be typed into does not look as if it could.
+            QPalette shown = t->palette();
+            shown.setColor(QPalette::Base, shown.color(QPalette::Window));
+            t->setPalette(shown);
+        }
         if (maxLength > 0)
             t->setMaxLength(maxLength);
         return t;
@@ -163,6 +192,9 @@ QWidget *Form1::buildCard()
     TxtSostA = box("TxtSostA", false);
     TxtSostF = box("TxtSostF", false);
     TxtMin = box("TxtMin", false);
+    for (QLineEdit *number : {TxtPeso, TxtAltezza, TxtSqual})
+        number->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), number));
 
     addLine(QStringLiteral("Nome"), TxtNome);
     addLine(QStringLiteral("Ruolo"), ComboRuolo);

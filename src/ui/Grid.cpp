@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -21,6 +22,8 @@ Grid::Grid(int fixedRows, int fixedCols, QWidget *parent)
     horizontalHeader()->setFont(small);
     verticalHeader()->setFont(small);
     setAlternatingRowColors(true);
+    // Tab goes on to the next control, as everywhere else in the window.
+    setTabKeyNavigation(false);
     horizontalHeader()->setVisible(m_fixedRows > 0);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
@@ -234,4 +237,29 @@ Grid::Spot Grid::cellSpot(int row, int col)
                 QRect(0, h->sectionViewportPosition(r), h->width(), h->sectionSize(r))};
     }
     return {viewport(), visualRect(model()->index(r, c))};
+}
+
+void Grid::StretchCol(int col)
+{
+    const int c = dataCol(col);
+    if (c >= 0 && c < columnCount())
+        horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
+}
+
+void Grid::SetColTip(int col, const QString &tip)
+{
+    const int c = dataCol(col);
+    if (c < 0 || c >= columnCount())
+        return;
+    if (!horizontalHeaderItem(c))
+        setHorizontalHeaderItem(c, new QTableWidgetItem(QString()));
+    horizontalHeaderItem(c)->setToolTip(tip);
+}
+
+void Grid::keyPressEvent(QKeyEvent *event)
+{
+    const int before = currentRow();
+    QTableWidget::keyPressEvent(event);
+    if (currentRow() >= 0 && currentRow() != before)
+        emit KeyMove();
 }

@@ -50,9 +50,19 @@ public:
     };
     Spot cellSpot(int row, int col);
 
+    // The column takes the width the grid has to spare.
+    void StretchCol(int col);
+    // The tip shown on the column's header.
+    void SetColTip(int col, const QString &tip);
+
 signals:
     void Click();
     void DblClick();
+    // The current row moved by the keyboard (arrows, Page Up/Down, Home/End).
+    void KeyMove();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     int dataRow(int row) const { return row - m_fixedRows; }

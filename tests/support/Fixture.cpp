@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <QSqlQuery>
 #include <QTest>
 #include <QWidget>
@@ -24,6 +25,7 @@ Fixture::Fixture(bool openStore)
     ui::setInputHandler({});
     ui::setModalHandler({});
     ui::setFileHandler({});
+    QSettings().clear(); // nothing remembered from an earlier test
     if (!openStore)
         return;
     const QString error = data::openStore(data::storePath());
