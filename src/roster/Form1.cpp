@@ -22,6 +22,7 @@
 #include "ui/Texts.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -30,6 +31,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -45,6 +47,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     buildMenus();
     buildWindow();
     connectControls();
+    qApp->installEventFilter(this); // Alt+S, whichever control has the focus
     Form_Load();
 }
 
@@ -431,6 +434,23 @@ void Form1::closeEvent(QCloseEvent *event)
     }
     rememberWindowPlace();
     event->accept();
+}
+
+// "&SALVA", "&STAMPA" and "&Schede" share Alt+S, and an ambiguous mnemonic only moves the
+// focus. While the card has changes to save, Alt+S anywhere in this window saves them.
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (!key || !BtnSalva->isEnabled() || !watched->isWidgetType() ||
+        static_cast<QWidget *>(watched)->window() != this)
+        return false;
+    const auto *press = static_cast<QKeyEvent *>(event);
+    if (press->key() != Qt::Key_S || press->modifiers() != Qt::AltModifier)
+        return false;
+    event->accept();
+    if (event->type() == QEvent::KeyPress)
+        BtnSalva->click();
+    return true;
 }
 
 void Form1::mnuInfo_Click()

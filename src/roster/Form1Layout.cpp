@@ -36,7 +36,7 @@ void Form1::buildMenus()
 
     // Ctrl+Q leaves as "&ESCI" does.
     auto *quit = ui::named(new QAction(this), "ActEsci");
-    quit->setShortcut(QKeySequence::Quit);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // on every platform theme
     quit->setShortcutContext(Qt::WindowShortcut);
     addAction(quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);

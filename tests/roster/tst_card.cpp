@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <memory>
@@ -177,13 +178,14 @@ private slots:
         QTest::newRow("empty boxes") << ""
                                      << ""
                                      << "" << QVariant() << 0 << QVariant();
-        QTest::newRow("leading number")
-            << "7.5"
-            << "2x"
-            << "L'Aquila Calcio" << QVariant(7.5) << 2 << QVariant("L'Aquila Calcio");
-        QTest::newRow("no number") << "ab"
+        // The number boxes take digits only; a suspension box left with none stores 0.
+        QTest::newRow("other characters") << "7.5"
+                                          << "2x"
+                                          << "L'Aquila Calcio" << QVariant(75.0) << 2
+                                          << QVariant("L'Aquila Calcio");
+        QTest::newRow("no digits") << "ab"
                                    << "-"
-                                   << " " << QVariant(0.0) << 0 << QVariant(" ");
+                                   << " " << QVariant(78.0) << 1 << QVariant(" ");
     }
     void saveWritesByTheRules()
     {
@@ -215,8 +217,9 @@ private slots:
         QVERIFY(stored("Scadenza", rossi).isNull());
         QCOMPARE(stored("Ruolo", rossi).toString(), QStringLiteral("A")); // untouched
         QCOMPARE(stored("Altezza", rossi).toInt(), 181);
-        // The roster keeps the former suspensions until the next refresh.
-        QCOMPARE(form.Fgrid->TextMatrix(2, 9), QStringLiteral("1"));
+        // The roster row shows what was saved at once.
+        QCOMPARE(form.Fgrid->TextMatrix(2, 9), QString::number(storedSuspensions));
+        QCOMPARE(form.Fgrid->TextMatrix(2, 4), QStringLiteral("A"));
     }
 
     // A card that shows no role never clears or changes the stored one.
@@ -248,25 +251,27 @@ private slots:
         QCOMPARE(stored("Ruolo", dAngelo).toString(), after.toString());
     }
 
-    // The question before the card is replaced: by a grid click, a selector or "&ESCI".
+    // Whatever replaces or clears a changed card asks first: "Sì" saves, "No" drops the change,
+    // "Annulla" leaves the card and the window as they were.
     void saveQuestion_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("grid click, yes") << "grid" << true;
-        QTest::newRow("grid click, no") << "grid" << false;
-        QTest::newRow("fixed cell click, yes") << "fixed" << true;
-        QTest::newRow("season change, yes") << "season" << true;
-        QTest::newRow("season change, no") << "season" << false;
-        QTest::newRow("championship change, yes") << "camp" << true;
-        QTest::newRow("championship change, no") << "camp" << false;
-        QTest::newRow("exit, yes") << "exit" << true;
-        QTest::newRow("exit, no") << "exit" << false;
+        QTest::addColumn<int>("answer");
+        const int yes = int(ui::Answer::Yes), no = int(ui::Answer::No),
+                  cancel = int(ui::Answer::Cancel);
+        for (const char *how : {"grid", "season", "exit"}) {
+            QTest::addRow("%s, yes", how) << how << yes;
+            QTest::addRow("%s, no", how) << how << no;
+        }
+        for (const char *how : {"grid", "fixed", "key", "double", "sort", "season", "camp", "insert",
+                                "person", "registry", "seasons", "championships", "games", "exit",
+                                "close", "ctrl+q"})
+            QTest::addRow("%s, cancel", how) << how << cancel;
     }
     void saveQuestion()
     {
         QFETCH(QString, how);
-        QFETCH(bool, yes);
+        QFETCH(int, answer);
         fx->addChampionship(QStringLiteral("Coppa"));
         Form1 form;
         QVERIFY(drive::activate(form));
@@ -274,81 +279,125 @@ private slots:
         drive::type(*form.TxtPeso, QStringLiteral("90"));
 
         MsgRecorder rec;
-        rec.answers << (yes ? ui::Answer::Yes : ui::Answer::No);
+        ModalHook hook;
+        rec.answers << ui::Answer(answer) << ui::Answer(answer);
         if (how == "grid")
             QVERIFY(drive::clickRow(*form.Fgrid, 1));
         else if (how == "fixed")
             QVERIFY(drive::clickRow(*form.Fgrid, 1, 0));
+        else if (how == "key") {
+            form.Fgrid->setFocus();
+            drive::key(Qt::Key_Up);
+        } else if (how == "double")
+            QVERIFY(drive::doubleClickRow(*form.Fgrid, 1));
+        else if (how == "sort")
+            drive::clickWidget(*form.Opt_1);
         else if (how == "season")
-            QVERIFY(drive::choose(*form.ComboStag, QStringLiteral("2009-10")));
+            drive::choose(*form.ComboStag, QStringLiteral("2009-10"));
         else if (how == "camp")
-            QVERIFY(drive::choose(*form.ComboCamp, QStringLiteral("Coppa")));
-        else
+            drive::choose(*form.ComboCamp, QStringLiteral("Coppa"));
+        else if (how == "insert")
+            form.BtnInsGio->click();
+        else if (how == "person")
+            form.BtnAna->click();
+        else if (how == "registry")
+            form.mnuAna->trigger();
+        else if (how == "seasons")
+            form.mnuStag->trigger();
+        else if (how == "championships")
+            form.mnuCamp->trigger();
+        else if (how == "games")
+            form.BtnGare->click();
+        else if (how == "exit")
             form.BtnEsci->click();
+        else if (how == "close")
+            form.close();
+        else
+            drive::key(Qt::Key_Q, Qt::ControlModifier);
 
-        QCOMPARE(rec.calls.size(), 1);
+        QVERIFY(!rec.calls.isEmpty());
         QCOMPARE(rec.last().text, QStringLiteral("Salvare le modifiche apportate ?"));
         QCOMPARE(rec.last().title, QStringLiteral("AVVISO"));
         QCOMPARE(rec.last().icon, ui::Icon::Question);
-        QCOMPARE(rec.last().buttons, ui::Buttons::YesNo);
-        QCOMPARE(stored("Peso", rossi).toInt(), yes ? 90 : 78);
-        if (how == "grid" || how == "fixed")
-            QCOMPARE(form.TxtNome->text(), QStringLiteral("D'ANGELO LUCA"));
-        if (how == "exit")
-            QVERIFY(!form.isVisible());
-        else
-            QVERIFY(!form.cardModified());
+        QCOMPARE(rec.last().buttons, ui::Buttons::YesNoCancel);
+        QCOMPARE(stored("Peso", rossi).toInt(), answer == int(ui::Answer::Yes) ? 90 : 78);
+        if (answer != int(ui::Answer::Cancel)) {
+            if (how == "grid")
+                QCOMPARE(form.TxtNome->text(), QStringLiteral("D'ANGELO LUCA"));
+            if (how == "season")
+                QCOMPARE(form.ComboStag->currentText(), QStringLiteral("2009-10"));
+            if (how == "exit")
+                QVERIFY(!form.isVisible());
+            else
+                QVERIFY(!form.cardModified());
+            return;
+        }
+        // Cancelled: the same card, still changed, in the same window, nothing opened.
+        QVERIFY(form.isVisible());
+        QVERIFY(hook.shown.isEmpty());
+        QCOMPARE(form.TxtNome->text(), QStringLiteral("ROSSI MARIO"));
+        QCOMPARE(form.TxtPeso->text(), QStringLiteral("90"));
+        QVERIFY(form.cardModified());
+        QVERIFY(form.BtnSalva->isEnabled());
+        QCOMPARE(form.Fgrid->Row(), 2);
+        QCOMPARE(form.ComboStag->currentText(), QStringLiteral("2010-11"));
+        QCOMPARE(form.ComboCamp->currentText(), QStringLiteral("Serie D"));
+        QVERIFY(form.Opt_0->isChecked());
+        QVERIFY(!form.Opt_1->isChecked());
     }
 
-    // Unchanged cards, cards changed with no player loaded, refreshes by the other windows and
-    // the close box ask nothing.
+    // Unchanged or saved cards ask nothing; without a player nothing can be typed into the card.
     void noQuestionWithoutChanges()
     {
         Form1 form;
         MsgRecorder rec;
         ModalHook hook;
         QVERIFY(drive::activate(form));
-        drive::type(*form.TxtPeso, QStringLiteral("60")); // no player loaded
+        for (QWidget *w : std::initializer_list<QWidget *>{form.TxtPeso, form.TxtAltezza,
+                                                           form.TxtScadenza, form.TxtSocieta,
+                                                           form.TxtSqual, form.ComboRuolo})
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        QVERIFY(!form.BtnSalva->isEnabled());
         QVERIFY(drive::clickRow(*form.Fgrid, 2));
+        QVERIFY(form.TxtPeso->isEnabled());
         QVERIFY(drive::clickRow(*form.Fgrid, 1));
-        drive::type(*form.TxtPeso, QStringLiteral("70"));
-        form.mnuAna->trigger(); // the refresh drops the change
+        form.mnuAna->trigger(); // the refresh clears the card
         QCOMPARE(form.TxtId->text(), QString());
-        QVERIFY(drive::activate(form));
-        drive::type(*form.TxtPeso, QStringLiteral("71"));
-        form.BtnEsci->click();
-        QVERIFY(!form.isVisible());
+        QVERIFY(!form.TxtPeso->isEnabled());
 
         QVERIFY(drive::activate(form));
         QVERIFY(drive::clickRow(*form.Fgrid, 1));
         drive::type(*form.TxtPeso, QStringLiteral("72"));
+        form.BtnSalva->click();
         form.close();
         QVERIFY(rec.calls.isEmpty());
-        QVERIFY(stored("Peso", dAngelo).isNull());
+        QVERIFY(!form.isVisible());
+        QCOMPARE(stored("Peso", dAngelo).toInt(), 72);
     }
 
-    // "&SALVA" follows the card within a second: enabled while a loaded card has changes.
-    void timerEnablesSaveForAChangedCard()
+    // "&SALVA" is enabled as soon as a loaded card changes, so Alt+S right after typing saves;
+    // after saving the focus is back on the roster.
+    void saveIsEnabledByTheFirstChange()
     {
         Form1 form;
         MsgRecorder rec;
         QVERIFY(drive::activate(form));
-        drive::type(*form.TxtAltezza, QStringLiteral("170")); // no player loaded
-        QTest::qWait(1500);
-        QVERIFY(!form.BtnSalva->isEnabled());
-
         QVERIFY(drive::clickRow(*form.Fgrid, 2));
-        drive::type(*form.TxtAltezza, QStringLiteral("182"));
-        QTRY_VERIFY_WITH_TIMEOUT(form.BtnSalva->isEnabled(), 3000);
-        form.BtnSalva->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!form.BtnSalva->isEnabled(), 3000);
+        QVERIFY(!form.BtnSalva->isEnabled());
+        drive::type(*form.TxtAltezza, QStringLiteral("182"), false);
+        QVERIFY(form.BtnSalva->isEnabled());
+        drive::key(Qt::Key_S, Qt::AltModifier);
         QCOMPARE(stored("Altezza", rossi).toInt(), 182);
+        QVERIFY(!form.BtnSalva->isEnabled());
+        QTRY_VERIFY(form.Fgrid->hasFocus());
 
+        // A role chosen is a change of the card too.
         QVERIFY(drive::choose(*form.ComboRuolo, QStringLiteral("P")));
-        QTRY_VERIFY_WITH_TIMEOUT(form.BtnSalva->isEnabled(), 3000);
+        QVERIFY(form.BtnSalva->isEnabled());
         rec.answers << ui::Answer::No;
         QVERIFY(drive::clickRow(*form.Fgrid, 1)); // the other player, unchanged
-        QTRY_VERIFY_WITH_TIMEOUT(!form.BtnSalva->isEnabled(), 3000);
+        QCOMPARE(rec.texts(), QStringList{"Salvare le modifiche apportate ?"});
+        QVERIFY(!form.BtnSalva->isEnabled());
         QCOMPARE(stored("Ruolo", rossi).toString(), QStringLiteral("A"));
     }
 
@@ -427,12 +476,16 @@ private slots:
         QCOMPARE(rec.texts(), QStringList{"Durante lettura dati giocatore"});
         QCOMPARE(rec.last().title, QStringLiteral("Errore"));
         QCOMPARE(rec.last().icon, ui::Icon::None);
+        QVERIFY(!form.TxtPeso->isEnabled()); // nothing to type into a card that did not load
+
+        QVERIFY(drive::clickRow(*form.Fgrid, 1));
+        fx->sql(QStringLiteral("DELETE FROM Giocatori WHERE IdGio=?"), {dAngelo});
         drive::type(*form.TxtPeso, QStringLiteral("1"));
-        QTRY_VERIFY_WITH_TIMEOUT(form.BtnSalva->isEnabled(), 3000);
         form.BtnSalva->click();
         QCOMPARE(rec.last().text, QStringLiteral("Durante salvataggio dati giocatore"));
         QCOMPARE(rec.last().title, QStringLiteral("Errore"));
         QVERIFY(form.cardModified());
+        QCOMPARE(form.TxtPeso->text(), QStringLiteral("1"));
     }
 
     // The registry row is read by name: without it the card stops before the season data.

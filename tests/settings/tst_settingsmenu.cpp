@@ -174,7 +174,7 @@ private slots:
         drive::type(*form.TxtPeso, QStringLiteral("82"));
         QVERIFY(form.cardModified());
 
-        // The window closes at once: the reselection alone must ask.
+        // Asked before the window opens, since its changes may reload the selectors.
         msgs->answers << (save ? ui::Answer::Yes : ui::Answer::No);
         if (window == QLatin1String("FrmStagioni"))
             form.mnuStag->trigger();
@@ -185,7 +185,7 @@ private slots:
         QCOMPARE(msgs->texts(), QStringList{QStringLiteral("Salvare le modifiche apportate ?")});
         QCOMPARE(msgs->last().title, QStringLiteral("AVVISO"));
         QCOMPARE(msgs->last().icon, ui::Icon::Question);
-        QCOMPARE(msgs->last().buttons, ui::Buttons::YesNo);
+        QCOMPARE(msgs->last().buttons, ui::Buttons::YesNoCancel);
         const double weight =
             fx->scalar(QStringLiteral("SELECT Peso FROM Giocatori WHERE IdGio=?"), {idGio})
                 .toDouble();
