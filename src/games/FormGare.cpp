@@ -138,7 +138,8 @@ void FormGare::BtnEliGara_Click()
         return;
     const QString id = Fgrid->TextMatrix(row, 1);
     if (ui::msgBox(QStringLiteral("GARA ID N° ") + id + QStringLiteral(" ?"),
-                   ui::YesNo | ui::Question, ui::texts::confirmDeletionTitle) != ui::Answer::Yes)
+                   ui::YesNo | ui::Question | ui::DefaultSecond,
+                   ui::texts::confirmDeletionTitle) != ui::Answer::Yes)
         return;
     bool found = false;
     if (!ui::guard([&] { found = data::deleteGame(core::wholeNumber(id)); }))

@@ -71,6 +71,7 @@ FrmGare::FrmGare(QWidget *parent) : QDialog(parent)
     setWindowTitle(newGameTitle);
     buildWindow();
     connectControls();
+    ui::makeDefault(BtnSalva); // Return saves: it loses nothing
     Form_Load();
 }
 

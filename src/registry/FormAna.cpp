@@ -52,6 +52,9 @@ FormAna::FormAna(QWidget *parent) : QDialog(parent)
     connect(BtnNuovo, &QPushButton::clicked, this, &FormAna::BtnNuovo_Click);
     connect(BtnElimina, &QPushButton::clicked, this, &FormAna::BtnElimina_Click);
     connect(BtnChiudi, &QPushButton::clicked, this, &FormAna::BtnChiudi_Click);
+    // Return opens the selected name, and does nothing while none is selected.
+    connect(List1, &QListWidget::itemSelectionChanged, this,
+            [this] { BtnApri->setDefault(!selectedName().isEmpty()); });
 
     Form_Load();
 }
@@ -82,10 +85,32 @@ QString FormAna::selectedName() const
 
 void FormAna::openEditor(QString name)
 {
+    const QStringList before = allNames();
     FrmAna editor(this);
     editor.Carica(name);
     ui::showModal(editor);
     refreshList();
+
+    // The user goes on where they were: on the person just written (new or renamed), else on
+    // the name that was opened.
+    QString current = name;
+    for (const QString &n : allNames())
+        if (!before.contains(n))
+            current = n;
+    const QList<QListWidgetItem *> found = List1->findItems(current, Qt::MatchExactly);
+    if (!current.isEmpty() && !found.isEmpty()) {
+        List1->setCurrentItem(found.first());
+        List1->scrollToItem(found.first());
+    }
+    List1->setFocus();
+}
+
+QStringList FormAna::allNames() const
+{
+    QStringList names;
+    for (int i = 0; i < List1->count(); ++i)
+        names << List1->item(i)->text();
+    return names;
 }
 
 void FormAna::BtnApri_Click()
@@ -126,7 +151,8 @@ void FormAna::BtnElimina_Click()
     }
 
     if (ui::msgBox(QStringLiteral("Giocatore '") + name.toUpper() + QStringLiteral("' ?"),
-                   ui::YesNo | ui::Question, ui::texts::confirmDeletionTitle) != ui::Answer::Yes)
+                   ui::YesNo | ui::Question | ui::DefaultSecond,
+                   ui::texts::confirmDeletionTitle) != ui::Answer::Yes)
         return;
 
     std::optional<int> idAna;

@@ -28,5 +28,6 @@ private:
     void Form_Load();
     void refreshList();
     QString selectedName() const; // empty when no entry is selected
+    QStringList allNames() const;
     void openEditor(QString name);
 };

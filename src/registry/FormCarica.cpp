@@ -45,6 +45,7 @@ FormCarica::FormCarica(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("FormCarica"));
     setWindowTitle(QStringLiteral("Carica Immagine"));
     buildWindow();
+    ui::makeDefault(CmdOk); // Return confirms: it loses nothing
     Form_Load();
 }
 

@@ -57,6 +57,7 @@ FrmAna::FrmAna(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("FrmAna"));
     setWindowTitle(ui::texts::registryTitle);
     buildWindow();
+    ui::makeDefault(BtnSalva); // Return saves: it loses nothing
     Form_Load();
 }
 
@@ -253,7 +254,8 @@ void FrmAna::changePhoto()
     }
 
     if (Module1::photoRemoval && QFile::exists(file)) {
-        if (ui::msgBox(QStringLiteral("Eliminare FOTO ?"), ui::YesNo | ui::Question,
+        if (ui::msgBox(QStringLiteral("Eliminare FOTO ?"),
+                       ui::YesNo | ui::Question | ui::DefaultSecond,
                        ui::texts::confirmTitle) != ui::Answer::Yes)
             return;
         registry::removeFile(file);

@@ -64,6 +64,7 @@ FrmMedica::FrmMedica(QWidget *parent) : QDialog(parent)
     connect(BtnSalva, &QPushButton::clicked, this, &FrmMedica::BtnSalva_Click);
     connect(BtnAnnulla, &QPushButton::clicked, this, &FrmMedica::BtnAnnulla_Click);
 
+    ui::makeDefault(BtnSalva); // Return saves: it loses nothing
     Form_Load();
 }
 

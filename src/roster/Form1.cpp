@@ -28,8 +28,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QScreen>
-#include <QSettings>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,6 +35,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -204,11 +204,17 @@ void Form1::setRosterHeaders()
         Fgrid->ColWidthTwips(c.col, c.width);
     }
     Fgrid->StretchCol(2); // the name takes the room the window has to spare
-    const std::pair<int, const char *> tips[] = {
-        {2, "Nome"},        {3, "Data di nascita"}, {4, "Ruolo"},
-        {5, "Presenze"},    {6, "Reti"},            {7, "Ammonizioni"},
-        {8, "Espulsioni"},  {9, "Squalifiche"},     {10, "Sostituzioni avute"},
-        {11, "Sostituzioni fatte"}, {12, "Minuti giocati"}};
+    const std::pair<int, const char *> tips[] = {{2, "Nome"},
+                                                 {3, "Data di nascita"},
+                                                 {4, "Ruolo"},
+                                                 {5, "Presenze"},
+                                                 {6, "Reti"},
+                                                 {7, "Ammonizioni"},
+                                                 {8, "Espulsioni"},
+                                                 {9, "Squalifiche"},
+                                                 {10, "Sostituzioni avute"},
+                                                 {11, "Sostituzioni fatte"},
+                                                 {12, "Minuti giocati"}};
     for (const auto &[col, tip] : tips)
         Fgrid->SetColTip(col, QString::fromUtf8(tip));
 }

@@ -55,8 +55,8 @@ void Form1::clearCard()
 // The season data can be typed only while a player is loaded.
 void Form1::setCardEditable(bool editable)
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{ComboRuolo, TxtPeso, TxtAltezza,
-                                                       TxtScadenza, TxtSocieta, TxtSqual})
+    for (QWidget *w : std::initializer_list<QWidget *>{ComboRuolo, TxtPeso, TxtAltezza, TxtScadenza,
+                                                       TxtSocieta, TxtSqual})
         w->setEnabled(editable);
 }
 
@@ -158,7 +158,8 @@ void Form1::removePlayer()
     const int row = qMax(1, Fgrid->Row());
     const QString name = Fgrid->TextMatrix(row, 2);
     if (ui::msgBox(QStringLiteral("Eliminazione Giocatore ") + name + QStringLiteral(" ?"),
-                   ui::YesNo | ui::Question, QStringLiteral("CONFERMI")) != ui::Answer::Yes)
+                   ui::YesNo | ui::Question | ui::DefaultSecond,
+                   QStringLiteral("CONFERMI")) != ui::Answer::Yes)
         return;
     const int id = core::wholeNumber(Fgrid->TextMatrix(row, 1));
 

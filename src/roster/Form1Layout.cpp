@@ -224,4 +224,3 @@ QWidget *Form1::buildCard()
     grid->setRowStretch(line, 1);
     return card;
 }
-

@@ -3,6 +3,7 @@
 #include "app/Module1.h"
 #include "core/Numbers.h"
 #include "data/Enrolment.h"
+#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Texts.h"
 #include "ui/Twips.h"
@@ -41,6 +42,7 @@ FrmInsGio::FrmInsGio(QWidget *parent) : QDialog(parent)
     connect(BtnOK, &QPushButton::clicked, this, &FrmInsGio::BtnOK_Click);
     connect(BtnAnnulla, &QPushButton::clicked, this, &FrmInsGio::BtnAnnulla_Click);
 
+    ui::makeDefault(BtnOK); // Return confirms: it loses nothing
     Form_Load();
 }
 

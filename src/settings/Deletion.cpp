@@ -20,7 +20,8 @@ int chosenRow(QListWidget &list, const QString &askForChoice)
 void deleteEntry(const Deletion &d)
 {
     if (!d.question.isEmpty() &&
-        ui::msgBox(d.question, ui::YesNo | ui::Question, d.questionTitle) != ui::Answer::Yes)
+        ui::msgBox(d.question, ui::YesNo | ui::Question | ui::DefaultSecond, d.questionTitle) !=
+            ui::Answer::Yes)
         return;
 
     bool enrolled = false;

@@ -23,4 +23,14 @@ inline QPushButton *button(const char *name, const QString &caption, const QStri
     return b;
 }
 
+// Return presses this button, except while another button has the focus: that one answers
+// Return itself, as on every desktop. Call once the window's buttons are in place.
+inline void makeDefault(QPushButton *button)
+{
+    for (QPushButton *other : button->window()->findChildren<QPushButton *>())
+        if (other != button)
+            other->setAutoDefault(true);
+    button->setDefault(true);
+}
+
 } // namespace ui

@@ -119,6 +119,7 @@ private slots:
 
         QCOMPARE(rec.calls.at(0).text, QStringLiteral("GARA ID N° %1 ?").arg(gone));
         QCOMPARE(rec.calls.at(0).title, QStringLiteral("CONFERMI ELIMINAZIONE"));
+        QVERIFY(rec.calls.at(0).defaultSecond);
         QCOMPARE(rec.calls.at(0).icon, ui::Icon::Question);
         QCOMPARE(rec.calls.at(0).buttons, ui::Buttons::YesNo);
         if (!yes) {

@@ -193,6 +193,22 @@ private slots:
         editor.close();
     }
 
+    // Return in the header saves, as "&SALVA" does.
+    void returnSavesTheGame()
+    {
+        FrmGare editor;
+        editor.Carica(0);
+        QVERIFY(drive::activate(editor));
+        drive::type(*editor.TxtData, QStringLiteral("1/9/2010"));
+        fillHeader(editor, QStringLiteral("VELMORA"), QStringLiteral("OSPITI"), QStringLiteral("1"),
+                   QStringLiteral("0"));
+        MsgRecorder rec;
+        drive::key(Qt::Key_Return);
+        QCOMPARE(rec.texts(), QStringList{"Nuova GARA inserita con successo"});
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(club->fx.count(QStringLiteral("Gare")), 1);
+    }
+
     // A new game with 11 starters, 7 reserves, 2 goals, a caution and 3 substitutions:
     // its row, then 27 rows of its own, the free rows of the table taken first.
     void newGameWritesItsLineUpAndEvents()

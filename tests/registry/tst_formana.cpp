@@ -137,6 +137,7 @@ private slots:
         QCOMPARE(msg.calls.size(), 2);
         QCOMPARE(msg.calls[0].text, question);
         QCOMPARE(msg.calls[0].title, QStringLiteral("CONFERMI ELIMINAZIONE"));
+        QVERIFY(msg.calls[0].defaultSecond);
         QCOMPARE(msg.calls[0].icon, ui::Icon::Question);
         QCOMPARE(msg.calls[0].buttons, ui::Buttons::YesNo);
         QCOMPARE(msg.calls[1].text, QStringLiteral("Eliminazione effettuata con successo"));
@@ -243,22 +244,35 @@ private slots:
     }
 
     // The editor gets the selected name, or none for a new person; the list is read again
-    // when it closes.
+    // when it closes, and the user is back on the list, on the person just written or opened.
     void opensEditorThenRefreshes_data()
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("written"); // what the editor writes; empty for nothing
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("selected");
         QTest::newRow("apri") << "BtnApri"
-                              << "VELMORA - ANAGRAFICA - ROSSI MARIO";
-        QTest::newRow("double click") << ""
-                                      << "VELMORA - ANAGRAFICA - ROSSI MARIO";
+                              << "VELMORA - ANAGRAFICA - ROSSI MARIO"
+                              << "" << QStringList{"BIANCHI ANNA", "ROSSI MARIO"} << "ROSSI MARIO";
+        QTest::newRow("double click, renamed")
+            << ""
+            << "VELMORA - ANAGRAFICA - ROSSI MARIO"
+            << "ROSSI MARIO G." << QStringList{"BIANCHI ANNA", "ROSSI MARIO G."}
+            << "ROSSI MARIO G.";
         QTest::newRow("nuovo") << "BtnNuovo"
-                               << "VELMORA - ANAGRAFICA";
+                               << "VELMORA - ANAGRAFICA"
+                               << "ALBERTI GINO"
+                               << QStringList{"ALBERTI GINO", "BIANCHI ANNA", "ROSSI MARIO"}
+                               << "ALBERTI GINO";
     }
     void opensEditorThenRefreshes()
     {
         QFETCH(QString, how);
         QFETCH(QString, title);
+        QFETCH(QString, written);
+        QFETCH(QStringList, names);
+        QFETCH(QString, selected);
         fx->addPerson(QStringLiteral("BIANCHI ANNA"));
         fx->addPerson(QStringLiteral("ROSSI MARIO"));
         MsgRecorder msg;
@@ -266,7 +280,11 @@ private slots:
         QString seen;
         modal.on(QStringLiteral("FrmAna"), [&](QDialog &d) {
             seen = d.windowTitle();
-            fx->addPerson(QStringLiteral("ALBERTI GINO"));
+            if (how == "BtnNuovo")
+                fx->addPerson(written);
+            else if (!written.isEmpty())
+                fx->sql(QStringLiteral("UPDATE Anagrafica SET Nome=? WHERE Nome='ROSSI MARIO'"),
+                        {written});
         });
         FormAna w;
         QVERIFY(drive::activate(w));
@@ -278,12 +296,35 @@ private slots:
         }
         QCOMPARE(modal.shown, QStringList{"FrmAna"});
         QCOMPARE(seen, title);
-        QCOMPARE(entries(*w.List1), (QStringList{"ALBERTI GINO", "BIANCHI ANNA", "ROSSI MARIO"}));
-        QVERIFY(w.List1->selectedItems().isEmpty());
+        QCOMPARE(entries(*w.List1), names);
+        QCOMPARE(w.List1->selectedItems().size(), 1);
+        QCOMPARE(w.List1->selectedItems().first()->text(), selected);
+        QVERIFY(w.List1->hasFocus());
 
         w.BtnChiudi->click();
         QVERIFY(!w.isVisible());
         QCOMPARE(modal.shown.size(), 1);
+    }
+
+    // Return opens the selected name, and does nothing while no name is selected.
+    void returnOpensTheSelectedName()
+    {
+        fx->addPerson(QStringLiteral("ROSSI MARIO"));
+        MsgRecorder msg;
+        ModalHook modal;
+        QString seen;
+        modal.on(QStringLiteral("FrmAna"), [&](QDialog &d) { seen = d.windowTitle(); });
+        FormAna w;
+        QVERIFY(drive::activate(w));
+        w.List1->setFocus();
+        drive::key(Qt::Key_Return);
+        QVERIFY(modal.shown.isEmpty());
+        QVERIFY(w.isVisible());
+        QVERIFY(drive::clickEntry(*w.List1, QStringLiteral("ROSSI MARIO")));
+        drive::key(Qt::Key_Return);
+        QCOMPARE(seen, QStringLiteral("VELMORA - ANAGRAFICA - ROSSI MARIO"));
+        QVERIFY(msg.calls.isEmpty());
+        w.close();
     }
 
     void menuOpensListThenRefreshesRoster()

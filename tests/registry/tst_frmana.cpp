@@ -186,6 +186,28 @@ private slots:
         QCOMPARE(column(1, QStringLiteral("Documento")).toString(), QStringLiteral("ca 12345 b"));
     }
 
+    // Return saves from a box; on a button that has the focus, that button answers it.
+    void returnSavesUnlessAnotherButtonHasTheFocus_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("in a box") << "TxtDoc" << 1;
+        QTest::newRow("on ANNULLA") << "BtnAnnulla" << 0;
+    }
+    void returnSavesUnlessAnotherButtonHasTheFocus()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, stored);
+        MsgRecorder msg;
+        FrmAna w;
+        QVERIFY(open(w, QString()));
+        drive::type(*w.TxtNome, QStringLiteral("bruno carlo"));
+        w.findChild<QWidget *>(focus)->setFocus(Qt::TabFocusReason);
+        drive::key(Qt::Key_Return);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(fx->count(QStringLiteral("Anagrafica")), stored);
+    }
+
     void loadsAnExistingPerson()
     {
         MsgRecorder msg;
@@ -695,6 +717,7 @@ private slots:
         w.BtnFoto->click();
         QCOMPARE(msg.calls.size(), 2);
         QCOMPARE(msg.calls[0].text, QStringLiteral("Eliminare FOTO ?"));
+        QVERIFY(msg.calls[0].defaultSecond);
         QCOMPARE(msg.last().title, QStringLiteral("Errore"));
         QCOMPARE(msg.last().icon, ui::Icon::Critical);
         QVERIFY2(msg.last().text.startsWith(pictures::photo(id) + QStringLiteral(": ")),

@@ -123,6 +123,30 @@ private slots:
         QVERIFY(msg.calls.isEmpty());
     }
 
+    // Return on the focused "&SALVA" saves, on the focused "&ANNULLA" cancels.
+    void returnPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("SALVA") << "BtnSalva" << true;
+        QTest::newRow("ANNULLA") << "BtnAnnulla" << false;
+    }
+    void returnPressesTheFocusedButton()
+    {
+        QFETCH(QString, focus);
+        QFETCH(bool, saved);
+        MsgRecorder msg;
+        const int id = fx->enrol(rossi, 2008, serieA);
+        FrmMedica card;
+        card.Carica(rossi, QStringLiteral("ROSSI MARIO"));
+        QVERIFY(drive::activate(card));
+        drive::typeLines(*card.TxtInf, QStringLiteral("distorsione"));
+        card.findChild<QWidget *>(focus)->setFocus(Qt::TabFocusReason);
+        drive::key(Qt::Key_Return);
+        QVERIFY(!card.isVisible());
+        QCOMPARE(column(id, QStringLiteral("Infortuni")).isNull(), !saved);
+    }
+
     void cancelWritesNothing()
     {
         MsgRecorder msg;

@@ -179,10 +179,10 @@ private slots:
                                      << ""
                                      << "" << QVariant() << 0 << QVariant();
         // The number boxes take digits only; a suspension box left with none stores 0.
-        QTest::newRow("other characters") << "7.5"
-                                          << "2x"
-                                          << "L'Aquila Calcio" << QVariant(75.0) << 2
-                                          << QVariant("L'Aquila Calcio");
+        QTest::newRow("other characters")
+            << "7.5"
+            << "2x"
+            << "L'Aquila Calcio" << QVariant(75.0) << 2 << QVariant("L'Aquila Calcio");
         QTest::newRow("no digits") << "ab"
                                    << "-"
                                    << " " << QVariant(78.0) << 1 << QVariant(" ");
@@ -263,9 +263,9 @@ private slots:
             QTest::addRow("%s, yes", how) << how << yes;
             QTest::addRow("%s, no", how) << how << no;
         }
-        for (const char *how : {"grid", "fixed", "key", "double", "sort", "season", "camp", "insert",
-                                "person", "registry", "seasons", "championships", "games", "exit",
-                                "close", "ctrl+q"})
+        for (const char *how :
+             {"grid", "fixed", "key", "double", "sort", "season", "camp", "insert", "person",
+              "registry", "seasons", "championships", "games", "exit", "close", "ctrl+q"})
             QTest::addRow("%s, cancel", how) << how << cancel;
     }
     void saveQuestion()
@@ -353,9 +353,9 @@ private slots:
         MsgRecorder rec;
         ModalHook hook;
         QVERIFY(drive::activate(form));
-        for (QWidget *w : std::initializer_list<QWidget *>{form.TxtPeso, form.TxtAltezza,
-                                                           form.TxtScadenza, form.TxtSocieta,
-                                                           form.TxtSqual, form.ComboRuolo})
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{form.TxtPeso, form.TxtAltezza, form.TxtScadenza,
+                                              form.TxtSocieta, form.TxtSqual, form.ComboRuolo})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
         QVERIFY(!form.BtnSalva->isEnabled());
         QVERIFY(drive::clickRow(*form.Fgrid, 2));
@@ -418,6 +418,7 @@ private slots:
         QCOMPARE(rec.texts(), (QStringList{"Eliminazione Giocatore ROSSI MARIO ?",
                                            "Il Giocatore è presente nella Formazione"}));
         QCOMPARE(rec.calls.at(0).title, QStringLiteral("CONFERMI"));
+        QVERIFY(rec.calls.at(0).defaultSecond); // Return answers "No"
         QCOMPARE(rec.calls.at(0).icon, ui::Icon::Question);
         QCOMPARE(rec.calls.at(0).buttons, ui::Buttons::YesNo);
         QCOMPARE(rec.last().title, QStringLiteral("Impossibile procedere"));

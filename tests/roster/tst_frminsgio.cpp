@@ -84,6 +84,19 @@ private slots:
         QCOMPARE(fx->count(QStringLiteral("Giocatori")), before);
     }
 
+    // Return in the list of persons confirms the choice, as "&OK" does.
+    void returnEnrolsTheChosenPerson()
+    {
+        fx->addPerson(QStringLiteral("ALFA"));
+        FrmInsGio w;
+        QVERIFY(drive::activate(w));
+        QVERIFY(drive::choose(*w.ComboGio, QStringLiteral("ALFA")));
+        QVERIFY(w.ComboGio->hasFocus());
+        drive::key(Qt::Key_Return);
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        QCOMPARE(fx->count(QStringLiteral("Giocatori")), 1);
+    }
+
     void okEnrolsTheChosenPerson()
     {
         fx->addPerson(QStringLiteral("ALFA"));

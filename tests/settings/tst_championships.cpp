@@ -158,6 +158,7 @@ private slots:
         QCOMPARE(msgs->calls.at(0).title, QStringLiteral("CONFERMA"));
         QCOMPARE(msgs->calls.at(0).icon, ui::Icon::Question);
         QCOMPARE(msgs->calls.at(0).buttons, ui::Buttons::YesNo);
+        QVERIFY(msgs->calls.at(0).defaultSecond);
         if (messages.size() > 1) {
             QCOMPARE(msgs->last().title, QStringLiteral("Impossibile eliminarlo"));
             QCOMPARE(msgs->last().icon, ui::Icon::Information);
