@@ -471,22 +471,28 @@ void Form1::mnuInfo_Click()
 
 namespace {
 const QString windowPlaceKey = QStringLiteral("finestra/principale");
-}
+const QString windowMaximizedKey = QStringLiteral("finestra/ingrandita");
+} // namespace
 
 // Where the user left the window last time, unless that is on no screen now.
 void Form1::restoreWindowPlace()
 {
-    const QByteArray place = QSettings().value(windowPlaceKey).toByteArray();
-    if (place.isEmpty() || !restoreGeometry(place))
+    const QSettings settings;
+    const QRect place = settings.value(windowPlaceKey).toRect();
+    if (!place.isValid())
         return;
     for (const QScreen *screen : QGuiApplication::screens())
-        if (screen->availableGeometry().intersects(frameGeometry()))
-            return;
-    resize(ui::px(12000), ui::px(9000));
-    ui::centre(*this);
+        if (screen->availableGeometry().intersects(place)) {
+            setGeometry(place);
+            break;
+        }
+    if (settings.value(windowMaximizedKey).toBool())
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void Form1::rememberWindowPlace()
 {
-    QSettings().setValue(windowPlaceKey, saveGeometry());
+    QSettings settings;
+    settings.setValue(windowPlaceKey, normalGeometry());
+    settings.setValue(windowMaximizedKey, isMaximized());
 }

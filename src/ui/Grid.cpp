@@ -259,7 +259,14 @@ void Grid::SetColTip(int col, const QString &tip)
 void Grid::keyPressEvent(QKeyEvent *event)
 {
     const int before = currentRow();
-    QTableWidget::keyPressEvent(event);
+    // Rows are what the user picks, so Home and End go to the first and the last row.
+    if ((event->key() == Qt::Key_Home || event->key() == Qt::Key_End) &&
+        event->modifiers() == Qt::NoModifier) {
+        QKeyEvent toRow(event->type(), event->key(), Qt::ControlModifier);
+        QTableWidget::keyPressEvent(&toRow);
+    } else {
+        QTableWidget::keyPressEvent(event);
+    }
     if (currentRow() >= 0 && currentRow() != before)
         emit KeyMove();
 }
