@@ -130,6 +130,9 @@ void Form1::buildWindow()
     bottom->addStretch();
     bottom->addWidget(BtnEsci);
     outer->addLayout(bottom);
+    // Return presses the button that has the focus, as Space does.
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(true);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

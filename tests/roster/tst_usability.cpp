@@ -108,6 +108,26 @@ private slots:
         form.close();
     }
 
+    // Return presses the focused button, as Space does.
+    void returnPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("return") << int(Qt::Key_Return);
+        QTest::newRow("space") << int(Qt::Key_Space);
+    }
+    void returnPressesTheFocusedButton()
+    {
+        QFETCH(int, key);
+        club();
+        Form1 form;
+        ModalHook hook;
+        QVERIFY(drive::activate(form));
+        form.BtnInsGio->setFocus(Qt::TabFocusReason);
+        drive::key(key);
+        QCOMPARE(hook.shown, QStringList{"FrmInsGio"});
+        form.close();
+    }
+
     // Until there is a season and a championship, the roster area says how to begin.
     void hintUntilThereIsSomethingToShow()
     {
