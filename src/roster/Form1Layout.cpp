@@ -112,7 +112,7 @@ void Form1::buildWindow()
     // The card grows with the window too, so that long names and documents show whole.
     auto *middle = new QHBoxLayout;
     middle->addWidget(buildCard(), 1);
-    middle->addLayout(right, 3);
+    middle->addLayout(right, 2);
     outer->addLayout(middle, 1);
 
     // Bottom row.

@@ -209,8 +209,11 @@ private slots:
                                 : -1;
         QVERIFY(nameCol >= 0);
         const int before = header->sectionSize(nameCol);
-        form.resize(form.width() + 200, form.height());
+        QWidget *card = form.findChild<QWidget *>(QStringLiteral("Card"));
+        const int cardBefore = card->width();
+        form.resize(form.width() + 600, form.height());
         QTRY_VERIFY(header->sectionSize(nameCol) > before + 100);
+        QVERIFY(card->width() > cardBefore + 20); // long names and documents get room too
 
         // Drag the right edge of the birth date column 40 pixels wider.
         const int dateCol = nameCol + 1;
