@@ -22,6 +22,7 @@
 
 void Form1::buildMenus()
 {
+    buildArchiveMenu(); // first in the menu bar
     mnuImpostazioni = menuBar()->addMenu(QStringLiteral("&Impostazioni"));
     mnuImpostazioni->setObjectName(QStringLiteral("mnuImpostazioni"));
     mnuStag = ui::named(mnuImpostazioni->addAction(QStringLiteral("&Stagioni")), "mnuStag");
@@ -224,4 +225,3 @@ QWidget *Form1::buildCard()
     grid->setRowStretch(line, 1);
     return card;
 }
-
