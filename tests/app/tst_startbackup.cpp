@@ -19,7 +19,7 @@
 
 namespace {
 
-const QDate today(2026, 12, 10);
+const QDate today(2031, 3, 15); // not the real one, which the start must not use
 
 QStringList backups()
 {
@@ -77,14 +77,14 @@ private slots:
     {
         QTest::addColumn<QList<int>>("before"); // days before today of the backups there
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("first start") << QList<int>{} << QStringList{"2026-12-10"};
+        QTest::newRow("first start") << QList<int>{} << QStringList{"2031-03-15"};
         QTest::newRow("yesterday's is the newest")
-            << QList<int>{1} << QStringList{"2026-12-09", "2026-12-10"};
-        QTest::newRow("today's there already") << QList<int>{0} << QStringList{"2026-12-10"};
+            << QList<int>{1} << QStringList{"2031-03-14", "2031-03-15"};
+        QTest::newRow("today's there already") << QList<int>{0} << QStringList{"2031-03-15"};
         QTest::newRow("the eleventh removes the oldest")
             << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 12}
-            << QStringList{"2026-12-01", "2026-12-02", "2026-12-03", "2026-12-04", "2026-12-05",
-                           "2026-12-06", "2026-12-07", "2026-12-08", "2026-12-09", "2026-12-10"};
+            << QStringList{"2031-03-06", "2031-03-07", "2031-03-08", "2031-03-09", "2031-03-10",
+                           "2031-03-11", "2031-03-12", "2031-03-13", "2031-03-14", "2031-03-15"};
     }
     void writtenWhenDue()
     {
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(start(status), QString());
         QCOMPARE(status, 0);
         QCOMPARE(backups(), after);
-        QVERIFY(data::checkBackup(QStringLiteral("Dati/Backup/2026-12-10")).error.isEmpty());
+        QVERIFY(data::checkBackup(QStringLiteral("Dati/Backup/2031-03-15")).error.isEmpty());
     }
 
     // A backup that cannot be written is said once in the status bar; the start goes on.

@@ -287,6 +287,7 @@ private slots:
         Form1 form;
         QVERIFY(drive::activate(form));
         const QStringList seasons = entries(*form.ComboStag);
+        const QStringList championships = entries(*form.ComboCamp);
         ModalHook hook;
         MsgRecorder msgs;
         FileAnswers files;
@@ -311,8 +312,12 @@ private slots:
         QVERIFY(QFile::remove(QStringLiteral("Dati/Foto/1.jpg")));
         writePhoto(2, "un'altra foto");
         writePhoto(7, "foto in più");
-        form.mnuStag->trigger(); // the window closes at once; the selector now has 2040
+        fx->sql(QStringLiteral("UPDATE Campionati SET Nome='RINOMINATO'"));
+        // The windows close at once; the selectors now show the changes.
+        form.mnuStag->trigger();
+        form.mnuCamp->trigger();
         QCOMPARE(form.ComboStag->currentText(), QStringLiteral("2040-41"));
+        QCOMPARE(form.ComboCamp->currentText(), QStringLiteral("RINOMINATO"));
 
         msgs.clear();
         msgs.answers << ui::Answer::Yes;
@@ -336,6 +341,8 @@ private slots:
         QCOMPARE(entries(*form.ComboStag), seasons);
         QCOMPARE(form.ComboStag->currentText(), seasons.last());
         QCOMPARE(Module1::selectedSeasonName, seasons.last());
+        QCOMPARE(entries(*form.ComboCamp), championships);
+        QCOMPARE(Module1::selectedChampionshipName, championships.first());
         QCOMPARE(form.Fgrid->Rows(), 1 + small.players);
         // What was there before is kept in a backup of its own.
         const QStringList kept =
