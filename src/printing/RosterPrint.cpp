@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace printing {
 
@@ -57,16 +59,6 @@ QString endFailure(const QPrinter &printer)
            QStringLiteral(" ha interrotto il documento");
 }
 
-// Characters that some file system refuses in a name.
-QString fileSafe(QString name)
-{
-    for (QChar &c : name) {
-        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
-            c = QLatin1Char('-');
-    }
-    return name;
-}
-
 enum class Outcome { Printed, NotStarted, Interrupted };
 
 Outcome printOn(const Grid &roster, QPrinter &printer)
@@ -93,6 +85,15 @@ Outcome printOn(const Grid &roster, QPrinter &printer)
 
 } // namespace
 
+QString fileSafe(QString name)
+{
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('-');
+    }
+    return name;
+}
+
 QString rosterReportName()
 {
     return (QStringLiteral("Rosa ") + Module1::selectedSeasonName + QLatin1Char(' ') +
@@ -115,18 +116,36 @@ QString printRoster(const Grid &roster, QPrinter &printer)
 
 QString writeRosterPdf(const Grid &roster, const QString &path)
 {
+    // Drawn into a file of its own first, then put in place whole: a failure halfway (disk
+    // full, folder not writable) leaves no partial report and keeps an earlier file.
+    QTemporaryFile drawn(QDir::temp().filePath(QStringLiteral("velmora-XXXXXX.pdf")));
+    if (!drawn.open())
+        return QStringLiteral("Impossibile scrivere il file ") + shown(drawn.fileTemplate()) +
+               QStringLiteral(": ") + drawn.errorString();
+    drawn.close();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
+    printer.setOutputFileName(drawn.fileName());
     switch (printOn(roster, printer)) {
     case Outcome::Printed:
         break;
     case Outcome::NotStarted:
         return startFailure(printer);
     case Outcome::Interrupted:
-        QFile::remove(path);
         return endFailure(printer);
     }
+    const auto failed = [&](const QString &reason) {
+        return QStringLiteral("Impossibile scrivere il file ") + shown(path) +
+               QStringLiteral(": ") + reason;
+    };
+    if (!drawn.open())
+        return failed(drawn.errorString());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(file.errorString());
+    const QByteArray bytes = drawn.readAll();
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return failed(file.errorString());
     return {};
 }
 

@@ -15,8 +15,12 @@ QString rosterReportName();
 // the report. Returns why it failed, or an empty text when the document went through.
 QString printRoster(const Grid &roster, QPrinter &printer);
 
-// The same report into a PDF file; a file left half written is removed.
+// The same report into a PDF file, put in place whole or not at all. Returns the reason of
+// a failure, empty on success.
 QString writeRosterPdf(const Grid &roster, const QString &path);
+
+// The name with the characters some file system refuses in a file name replaced by "-".
+QString fileSafe(QString name);
 
 // Where a report goes when there is no printer: a new file in Dati/Stampe (made when
 // missing) named after the report and the time. Empty, with the reason in error, when the

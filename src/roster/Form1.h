@@ -132,4 +132,21 @@ private:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // The Archivio menu: backups, restoring one, exports (Form1Archive.cpp).
+public:
+    QMenu *mnuArchivio = nullptr;
+    QAction *mnuBackup = nullptr;
+    QAction *mnuRipristina = nullptr;
+    QAction *mnuEsportaCsv = nullptr;
+    QAction *mnuEsportaPdf = nullptr;
+    QAction *mnuEsportaGare = nullptr;
+
+private:
+    void buildArchiveMenu();
+    void mnuBackup_Click();
+    void mnuRipristina_Click();
+    void mnuEsportaCsv_Click();
+    void mnuEsportaPdf_Click();
+    void mnuEsportaGare_Click();
 };

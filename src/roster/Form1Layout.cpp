@@ -22,6 +22,7 @@
 
 void Form1::buildMenus()
 {
+    buildArchiveMenu(); // first in the menu bar
     mnuImpostazioni = menuBar()->addMenu(QStringLiteral("&Impostazioni"));
     mnuImpostazioni->setObjectName(QStringLiteral("mnuImpostazioni"));
     mnuStag = ui::named(mnuImpostazioni->addAction(QStringLiteral("&Stagioni")), "mnuStag");

@@ -2,6 +2,7 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "demo/DemoClub.h"
+#include "support/Dump.h"
 #include "support/Fixture.h"
 #include "support/TestMain.h"
 
@@ -12,43 +13,6 @@
 #include <QTest>
 
 #include <memory>
-
-namespace {
-
-const QStringList tables{"Stagioni", "Campionati", "Anagrafica", "Giocatori",
-                         "Gare",     "DatiGare",   "Formazione"};
-
-// Every row of every table, in rowid order, as text.
-QString dump()
-{
-    QString all;
-    for (const QString &table : tables) {
-        QSqlQuery q = data::run(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table));
-        all += table + QLatin1Char('\n');
-        while (q.next()) {
-            for (int c = 0; c < q.record().count(); ++c)
-                all += q.value(c).toString() + QLatin1Char('|');
-            all += QLatin1Char('\n');
-        }
-    }
-    return all;
-}
-
-QByteArray photo(int idAna)
-{
-    QFile f(QStringLiteral("Dati/Foto/%1.jpg").arg(idAna));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
-}
-
-void writePhoto(int idAna, const QByteArray &bytes)
-{
-    QDir().mkpath(QStringLiteral("Dati/Foto"));
-    QFile f(QStringLiteral("Dati/Foto/%1.jpg").arg(idAna));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
 
 class BackupTest : public QObject {
     Q_OBJECT
@@ -73,7 +37,7 @@ private slots:
     // and what was there before the restore kept in a backup of its own.
     void restoreGivesBackTheEarlierData()
     {
-        const QString before = dump();
+        const QString before = storeDump();
         QCOMPARE(data::writeBackup(QStringLiteral("copia"), now), QString());
         QVERIFY(!QFileInfo::exists(QStringLiteral("copia.parziale")));
 
@@ -83,14 +47,14 @@ private slots:
         QVERIFY(QFile::remove(QStringLiteral("Dati/Foto/1.jpg")));
         writePhoto(2, "un'altra foto");
         writePhoto(9, "foto in più");
-        const QString changed = dump();
+        const QString changed = storeDump();
         QVERIFY(changed != before);
 
         const data::BackupCheck check = data::checkBackup(QStringLiteral("copia"));
         QCOMPARE(check.error, QString());
         QCOMPARE(check.taken, now);
         QCOMPARE(data::restoreBackup(QStringLiteral("copia"), now.addSecs(60)), QString());
-        QCOMPARE(dump(), before);
+        QCOMPARE(storeDump(), before);
         QCOMPARE(photo(1), QByteArray("foto di uno"));
         QCOMPARE(photo(2), QByteArray("foto di due"));
         QVERIFY(!QFile::exists(QStringLiteral("Dati/Foto/9.jpg")));
@@ -99,7 +63,7 @@ private slots:
         const QString kept = QStringLiteral("Dati/Backup/prima del ripristino 2026-12-10 153100");
         QCOMPARE(data::checkBackup(kept).error, QString());
         QCOMPARE(data::restoreBackup(kept, now.addSecs(120)), QString());
-        QCOMPARE(dump(), changed);
+        QCOMPARE(storeDump(), changed);
         QCOMPARE(photo(9), QByteArray("foto in più"));
     }
 
@@ -146,12 +110,12 @@ private slots:
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(QStringLiteral("damage"));
         }
-        const QString before = dump();
+        const QString before = storeDump();
         const data::BackupCheck check = data::checkBackup(QStringLiteral("copia"));
         QVERIFY2(check.error.contains(reason), qPrintable(check.error));
         const QString error = data::restoreBackup(QStringLiteral("copia"), now);
         QCOMPARE(error, check.error);
-        QCOMPARE(dump(), before);
+        QCOMPARE(storeDump(), before);
         QCOMPARE(photo(1), QByteArray("foto di uno"));
         QVERIFY(!QFileInfo::exists(QStringLiteral("Dati/Backup")));
     }
