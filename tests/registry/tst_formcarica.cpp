@@ -164,6 +164,7 @@ private slots:
         QTest::newRow("enter") << "enter" << true << false;
         QTest::newRow("preview click") << "preview" << true << false;
         QTest::newRow("annulla") << "annulla" << false << false;
+        QTest::newRow("return on a focused annulla") << "return on annulla" << false << false;
         QTest::newRow("escape") << "escape" << false << false;
         QTest::newRow("escape in the folder list") << "escape elsewhere" << false << false;
         QTest::newRow("cancella") << "cancella" << false << true;
@@ -190,6 +191,9 @@ private slots:
             drive::clickWidget(*w.Image2);
         } else if (how == "annulla") {
             w.CmdAnnulla->click();
+        } else if (how == "return on annulla") {
+            w.CmdAnnulla->setFocus(Qt::TabFocusReason);
+            drive::key(Qt::Key_Return);
         } else if (how == "escape") {
             drive::key(Qt::Key_Escape);
         } else if (how == "escape elsewhere") {
