@@ -66,11 +66,15 @@ bool takesNoWrites(const QString &path)
 
 Opening connect(const QString &path, bool readOnly, bool *refusedWrite = nullptr)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    db.setDatabaseName(path);
-    db.setConnectOptions(options(readOnly));
-    if (!db.open()) {
-        const Opening result = failed(dbError(db.lastError()));
+    Opening result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+        db.setDatabaseName(path);
+        db.setConnectOptions(options(readOnly));
+        if (!db.open())
+            result = failed(dbError(db.lastError()));
+    }
+    if (!result.reason.isEmpty()) {
         closeStore();
         return result;
     }

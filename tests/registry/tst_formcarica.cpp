@@ -242,6 +242,22 @@ private slots:
         QVERIFY(msg.calls.isEmpty());
     }
 
+    // A camera's full-size picture is previewed, read smaller, with its own size told.
+    void largePictureIsPreviewed()
+    {
+        QVERIFY(pictures::writeJpeg(pics + QStringLiteral("/grande.jpg"), 8000, 6000));
+        MsgRecorder msg;
+        FormCarica w;
+        QVERIFY(drive::activate(w));
+        QVERIFY(openFolder(w, QStringLiteral("foto")));
+        QVERIFY(drive::clickEntry(*w.File1, QStringLiteral("grande.jpg")));
+        QCOMPARE(msg.texts(), QStringList());
+        QCOMPARE(w.LabelRis->text(), QStringLiteral("8000 x 6000"));
+        QVERIFY(!w.Image1->pixmap().isNull());
+        QCOMPARE(Module1::chosenImagePath, QDir(pics).filePath(QStringLiteral("grande.jpg")));
+        w.close();
+    }
+
     // A file that is no picture shows nothing and leaves the earlier choice in place; a box
     // says which file and why.
     void brokenPictureChangesNothing()
