@@ -28,7 +28,7 @@ QString options(bool readOnly)
 
 Opening failed(const DbError &e)
 {
-    return Opening{e.text(), e.busy(), false};
+    return Opening{e.text(), e.busy(), false, e.readOnly()};
 }
 
 // Reads the schema through a read-only connection: a file that is no database is thus
@@ -134,9 +134,12 @@ Opening open(const QString &path)
     if (info.exists()) {
         if (!info.isFile())
             return {QStringLiteral("non è un file")};
-        if (Opening probed = probe(path); !probed.reason.isEmpty())
-            return probed;
         readOnly = takesNoWrites(path);
+        // A store left in the middle of a write by a crash must be rolled back first,
+        // which a read-only connection cannot do: that refusal still proves a database.
+        const Opening probed = probe(path);
+        if (!probed.reason.isEmpty() && (!probed.refusedWrite || readOnly))
+            return probed;
     } else if (!QDir().mkpath(info.absolutePath())) {
         return {QStringLiteral("impossibile creare la cartella %1").arg(info.absolutePath())};
     }

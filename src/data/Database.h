@@ -10,9 +10,10 @@ QString storePath();   // Dati/Velmora.mdb
 QString photoFolder(); // Dati/Foto
 
 struct Opening {
-    QString reason;        // the engine's reason on failure, empty on success
-    bool busy = false;     // another program holds the store: trying again may succeed
-    bool readOnly = false; // opened, but only for reading
+    QString reason;            // the engine's reason on failure, empty on success
+    bool busy = false;         // another program holds the store: trying again may succeed
+    bool readOnly = false;     // opened, but only for reading
+    bool refusedWrite = false; // failed because the store would take no write
 };
 
 // Opens the store at path, creating the folder, the file and any missing table when they

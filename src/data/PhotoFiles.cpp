@@ -50,6 +50,8 @@ QString replaceFile(const QString &source, const QString &target)
         return failure(source, from.errorString());
     // QSaveFile writes a temporary file beside target, flushes it to the disk and renames
     // it over target on commit; until then target is untouched.
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+        return failure(target, QStringLiteral("impossibile creare la cartella"));
     QSaveFile to(target);
     if (!to.open(QIODevice::WriteOnly))
         return failure(target, to.errorString());
