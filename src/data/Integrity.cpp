@@ -10,7 +10,7 @@
 
 namespace data {
 
-QString quickCheck(const QString &path)
+QString checkStore(const QString &path, const QString &pragma)
 {
     static QAtomicInteger<int> counter;
     const QString name = QStringLiteral("velmora-check-%1").arg(counter.fetchAndAddRelaxed(1));
@@ -23,7 +23,7 @@ QString quickCheck(const QString &path)
             found << explained(db.lastError().nativeErrorCode(), db.lastError().text());
         } else {
             QSqlQuery q(db);
-            if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
+            if (!q.exec(pragma)) {
                 found << explained(q.lastError().nativeErrorCode(), q.lastError().databaseText());
             } else {
                 while (q.next())
@@ -36,6 +36,11 @@ QString quickCheck(const QString &path)
     }
     QSqlDatabase::removeDatabase(name);
     return found.join(QLatin1Char('\n'));
+}
+
+QString quickCheck(const QString &path)
+{
+    return checkStore(path, QStringLiteral("PRAGMA quick_check"));
 }
 
 } // namespace data

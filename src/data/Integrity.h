@@ -9,4 +9,7 @@ namespace data {
 // empty when the store is sound.
 QString quickCheck(const QString &path);
 
+// The same with another checking pragma ("PRAGMA integrity_check").
+QString checkStore(const QString &path, const QString &pragma);
+
 } // namespace data

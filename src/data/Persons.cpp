@@ -27,6 +27,15 @@ QStringList personNames()
     return names;
 }
 
+QSet<int> personNumbers()
+{
+    QSet<int> numbers;
+    QSqlQuery q = run(QStringLiteral("SELECT IdAna FROM Anagrafica"));
+    while (q.next())
+        numbers.insert(q.value(0).toInt());
+    return numbers;
+}
+
 bool isEnrolled(const QString &name)
 {
     return exists(QStringLiteral("SELECT 1 FROM Giocatori G,Anagrafica A "

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -10,6 +11,9 @@ namespace data {
 
 // Every person's name, in the store's text order.
 QStringList personNames();
+
+// Every person's number.
+QSet<int> personNumbers();
 
 // True when the person has an enrolment in any season and championship.
 bool isEnrolled(const QString &name);

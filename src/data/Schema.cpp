@@ -66,14 +66,15 @@ bool tablePresent(const char *indexCreate)
 
 } // namespace
 
-void ensureSchema()
+void ensureSchema(bool readOnly)
 {
     // Only what is missing is created, so that a store that is complete but read-only
     // still opens for reading.
     for (const Object &o : objects) {
         if (present(o.type, o.name))
             continue;
-        if (QLatin1String(o.type) == QLatin1String("index") && !tablePresent(o.create))
+        const bool index = QLatin1String(o.type) == QLatin1String("index");
+        if (index && (readOnly || !tablePresent(o.create)))
             continue;
         run(QString::fromLatin1(o.create));
     }

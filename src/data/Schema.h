@@ -2,7 +2,8 @@
 
 namespace data {
 
-// Creates every table and index that is missing. Throws DbError.
-void ensureSchema();
+// Creates every table and index that is missing. A read-only store gets no indexes, which
+// only speed it up, but still needs its tables. Throws DbError.
+void ensureSchema(bool readOnly = false);
 
 } // namespace data

@@ -11,16 +11,17 @@ namespace {
 int savepointCounter = 0;
 int transactionDepth = 0;
 
-QString errorText(const QSqlError &error)
+} // namespace
+
+DbError dbError(const QSqlError &error)
 {
     QString t = error.databaseText();
     if (t.isEmpty())
         t = error.driverText();
     if (t.isEmpty())
         t = error.text();
-    return explained(error.nativeErrorCode(), t);
+    return DbError(explained(error.nativeErrorCode(), t), error.nativeErrorCode());
 }
-} // namespace
 
 QString explained(const QString &code, const QString &engineText)
 {
@@ -65,21 +66,34 @@ QString explained(const QString &code, const QString &engineText)
     return meaning + QStringLiteral("\nDettaglio: ") + engineText;
 }
 
-DbError::DbError(const QString &text) : std::runtime_error(text.toStdString()), m_text(text) {}
+DbError::DbError(const QString &text, const QString &code)
+    : std::runtime_error(text.toStdString()), m_text(text), m_primary(code.toInt() & 0xff)
+{
+}
+
+bool DbError::busy() const
+{
+    return m_primary == 5 || m_primary == 6; // SQLITE_BUSY, SQLITE_LOCKED
+}
+
+bool DbError::readOnly() const
+{
+    return m_primary == 8; // SQLITE_READONLY
+}
 
 QSqlQuery prepare(const QString &sql)
 {
     QSqlQuery query(connection());
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        throw DbError(errorText(query.lastError()));
+        throw dbError(query.lastError());
     return query;
 }
 
 void exec(QSqlQuery &query)
 {
     if (!query.exec())
-        throw DbError(errorText(query.lastError()));
+        throw dbError(query.lastError());
 }
 
 QSqlQuery run(const QString &sql, const QVariantList &values)

@@ -7,21 +7,31 @@
 #include <initializer_list>
 #include <stdexcept>
 
+class QSqlError;
+
 namespace data {
 
 // An engine error, carrying the driver's own text. Windows show it in an "Errore" box.
 class DbError : public std::runtime_error {
 public:
-    explicit DbError(const QString &text);
+    explicit DbError(const QString &text, const QString &code = {});
     QString text() const { return m_text; }
+    // Another program holds the store: trying again later may succeed.
+    bool busy() const;
+    // The store takes no writes.
+    bool readOnly() const;
 
 private:
     QString m_text;
+    int m_primary = 0; // SQLite's primary result code, 0 when unknown
 };
 
 // The engine's text, preceded by what it means in Italian for the kinds of failure a user
 // meets (locked, read-only, full, damaged, disk errors), told apart by SQLite's result code.
 QString explained(const QString &code, const QString &engineText);
+
+// The error of a statement or a connection, explained, carrying its result code.
+DbError dbError(const QSqlError &error);
 
 // Prepares a statement on the store's connection; values are always bound, never glued in.
 QSqlQuery prepare(const QString &sql);

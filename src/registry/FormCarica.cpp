@@ -238,17 +238,22 @@ void FormCarica::File1_Click()
         return;
     // filePath() puts one separator between folder and name, also at the root.
     const QString path = QDir(m_dirPath).filePath(item->text());
-    const QImage picture = registry::readPicture(path);
-    if (picture.isNull())
+    const registry::Picture picture = registry::readPicture(path);
+    if (picture.image.isNull()) {
+        // The earlier choice stays; the user learns why this one was not taken.
+        ui::msgBox(QStringLiteral("Impossibile leggere l'immagine %1:\n%2")
+                       .arg(QDir::toNativeSeparators(path), picture.reason),
+                   ui::Exclamation, ui::texts::errorTitle);
         return;
+    }
 
-    Picture1->setPixmap(QPixmap::fromImage(picture));
+    Picture1->setPixmap(QPixmap::fromImage(picture.image));
     Picture1->adjustSize();
     Module1::chosenImagePath = path;
-    LabelRis->setText(QString::number(picture.width()) + QStringLiteral(" x ") +
-                      QString::number(picture.height()));
+    LabelRis->setText(QString::number(picture.natural.width()) + QStringLiteral(" x ") +
+                      QString::number(picture.natural.height()));
     Image1->clear();
-    Image1->resize(registry::fitInto(picture.size(), previewFrame));
+    Image1->resize(registry::fitInto(picture.image.size(), previewFrame));
     Image1->setPixmap(Picture1->pixmap());
     CmdOk->setEnabled(true);
 }

@@ -5,6 +5,7 @@
 #include "core/Numbers.h"
 #include "data/Database.h"
 #include "data/Persons.h"
+#include "data/PhotoFiles.h"
 #include "data/Sql.h"
 #include "registry/FormCarica.h"
 #include "registry/FrmMedica.h"
@@ -16,6 +17,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -180,6 +182,13 @@ void FrmAna::prepareNewPerson()
         TxtId->setText(fourDigits(m_number));
     });
     LblAbb->clear();
+    // A photo already under the new number belongs to nobody (a person deleted while its
+    // photo could not go, say): it must not become this person's.
+    const QString waiting = registry::photoFile(m_number);
+    if (m_number > 0 && QFileInfo::exists(waiting)) {
+        if (const QString failure = data::moveAside(waiting); !failure.isEmpty())
+            ui::showError(failure);
+    }
 }
 
 void FrmAna::loadPerson(const QString &name)
@@ -222,10 +231,18 @@ void FrmAna::loadPerson(const QString &name)
 void FrmAna::showPhoto()
 {
     const QString file = registry::photoFile(core::wholeNumber(TxtId->text()));
-    const QImage picture = QFile::exists(file) ? registry::readPicture(file) : QImage();
-    if (picture.isNull()) {
+    if (!QFileInfo(file).isFile()) {
         // The frame keeps its last size.
         Image1->clear();
+        return;
+    }
+    const registry::Picture read = registry::readPicture(file);
+    const QImage &picture = read.image;
+    if (picture.isNull()) {
+        Image1->clear();
+        ui::msgBox(QStringLiteral("Impossibile leggere la foto %1:\n%2")
+                       .arg(QDir::toNativeSeparators(file), read.reason),
+                   ui::Exclamation, ui::texts::errorTitle);
         return;
     }
     Picture1->setPixmap(QPixmap::fromImage(picture));
@@ -271,26 +288,12 @@ void FrmAna::changePhoto()
     }
 }
 
-// Copies beside the target first: the old photo goes only once the new one is safely
+// Written beside the target first: the old photo goes only once the new one is safely
 // there, and a picture chosen from the photo folder itself survives its own replacement.
 bool FrmAna::storePhoto(const QString &source, const QString &target)
 {
-    const QString copy = target + QStringLiteral(".new");
-    if (!registry::removeFile(copy))
-        return false;
-    QFile from(source);
-    if (!from.copy(copy)) {
-        ui::showError(from.errorString());
-        return false;
-    }
-    if (!registry::removeFile(target)) {
-        registry::removeFile(copy);
-        return false;
-    }
-    QFile stored(copy);
-    if (!stored.rename(target)) {
-        ui::showError(stored.errorString());
-        registry::removeFile(copy);
+    if (const QString failure = data::replaceFile(source, target); !failure.isEmpty()) {
+        ui::showError(failure);
         return false;
     }
     return true;
@@ -307,6 +310,9 @@ void FrmAna::TxtData_LostFocus()
 
 void FrmAna::BtnSalva_Click()
 {
+    // Blanks around a name would make a twin that the duplicate check cannot see.
+    if (const QString trimmed = TxtNome->text().trimmed(); trimmed != TxtNome->text())
+        TxtNome->setText(trimmed);
     if (TxtNome->text().isEmpty()) {
         ui::msgBox(QStringLiteral("Inserire NOME del Giocatore"), ui::Exclamation, QString());
         TxtNome->setFocus();

@@ -1,6 +1,6 @@
 #include "registry/Photo.h"
 
-#include "data/Database.h"
+#include "data/PhotoFiles.h"
 #include "ui/Dialogs.h"
 
 #include <QDir>
@@ -11,17 +11,24 @@ namespace registry {
 
 QString photoFile(int number)
 {
-    return data::photoFolder() + QLatin1Char('/') + QString::number(number) +
-           QStringLiteral(".jpg");
+    return data::photoPath(number);
 }
 
-QImage readPicture(const QString &path)
+Picture readPicture(const QString &path)
 {
     QImageReader reader(path);
-    QImage image;
-    if (!reader.read(&image))
-        return {};
-    return image;
+    Picture picture;
+    picture.natural = reader.size();
+    if (picture.natural.isValid() && (picture.natural.width() > largestShown.width() ||
+                                      picture.natural.height() > largestShown.height()))
+        reader.setScaledSize(fitInto(picture.natural, largestShown));
+    if (!reader.read(&picture.image)) {
+        picture.image = QImage();
+        picture.reason = reader.errorString();
+    } else if (!picture.natural.isValid()) {
+        picture.natural = picture.image.size();
+    }
+    return picture;
 }
 
 QSize fitInto(const QSize &natural, const QSize &frame)

@@ -10,9 +10,18 @@ namespace registry {
 // "Dati/Foto/<number>.jpg" below the working folder; plain decimal, no leading zeros.
 QString photoFile(int number);
 
-// The picture in a file, or a null image when the file is no picture we can read (broken,
-// not a picture, or too large): callers then show nothing and change nothing.
-QImage readPicture(const QString &path);
+// Pictures are shown no larger than this: a camera's full size would pass the memory Qt
+// allows one picture, and no window shows more.
+inline constexpr QSize largestShown(1600, 1600);
+
+// The picture in a file, made smaller to fit largestShown when it is larger, and its size
+// in the file. A null image when the file is no picture we can read; then reason says why.
+struct Picture {
+    QImage image;
+    QSize natural;
+    QString reason;
+};
+Picture readPicture(const QString &path);
 
 // The largest size that keeps the picture's proportions inside the frame.
 QSize fitInto(const QSize &natural, const QSize &frame);

@@ -246,7 +246,24 @@ private slots:
         QVERIFY(msg.calls.isEmpty());
     }
 
-    // A file that is no picture shows nothing and leaves the earlier choice in place.
+    // A camera's full-size picture is previewed, read smaller, with its own size told.
+    void largePictureIsPreviewed()
+    {
+        QVERIFY(pictures::writeJpeg(pics + QStringLiteral("/grande.jpg"), 8000, 6000));
+        MsgRecorder msg;
+        FormCarica w;
+        QVERIFY(drive::activate(w));
+        QVERIFY(openFolder(w, QStringLiteral("foto")));
+        QVERIFY(drive::clickEntry(*w.File1, QStringLiteral("grande.jpg")));
+        QCOMPARE(msg.texts(), QStringList());
+        QCOMPARE(w.LabelRis->text(), QStringLiteral("8000 x 6000"));
+        QVERIFY(!w.Image1->pixmap().isNull());
+        QCOMPARE(Module1::chosenImagePath, QDir(pics).filePath(QStringLiteral("grande.jpg")));
+        w.close();
+    }
+
+    // A file that is no picture shows nothing and leaves the earlier choice in place; a box
+    // says which file and why.
     void brokenPictureChangesNothing()
     {
         MsgRecorder msg;
@@ -258,6 +275,12 @@ private slots:
         QVERIFY(drive::activate(w));
         QVERIFY(openFolder(w, QStringLiteral("foto")));
         QVERIFY(drive::clickEntry(*w.File1, QStringLiteral("rotto.jpg")));
+        QCOMPARE(msg.calls.size(), 1);
+        QCOMPARE(msg.last().title, QStringLiteral("Errore"));
+        const QString told = QStringLiteral("Impossibile leggere l'immagine %1:\n")
+                                 .arg(QDir::toNativeSeparators(QDir(pics).filePath("rotto.jpg")));
+        QVERIFY2(msg.last().text.startsWith(told) && msg.last().text.size() > told.size(),
+                 qPrintable(msg.last().text));
         QCOMPARE(Module1::chosenImagePath, QString());
         QVERIFY(!w.CmdOk->isEnabled());
         QVERIFY(w.Image1->pixmap().isNull());
@@ -269,7 +292,7 @@ private slots:
         QCOMPARE(w.LabelRis->text(), QStringLiteral("640 x 480"));
         QVERIFY(w.CmdOk->isEnabled());
         w.close();
-        QVERIFY(msg.calls.isEmpty());
+        QCOMPARE(msg.calls.size(), 2);
     }
 
     // Reset and a drive chosen from the list both go to a root.
