@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Pictures.h"
+#include "app/Module1.h"
 #include "registry/FormCarica.h"
 #include "registry/FrmAna.h"
 #include "support/Drive.h"
@@ -10,6 +12,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+#include <memory>
 
 // Driving the person editor and its picture picker, for the editor's tests.
 namespace editor {
@@ -60,3 +64,37 @@ inline bool makeStuckPath(const QString &path)
 }
 
 } // namespace editor
+
+// Where every test of the editor starts: a championship selected in season 2008-09 and two
+// pictures to choose from below the working folder.
+class EditorTest : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<Fixture> fx;
+    int serieA = 0;
+    const QString pics = QStringLiteral("scelte"); // below the working folder
+
+    QVariant column(int idAna, const QString &name)
+    {
+        return fx->scalar(QStringLiteral("SELECT %1 FROM Anagrafica WHERE IdAna=?").arg(name),
+                          {idAna});
+    }
+
+private slots:
+    void init()
+    {
+        fx = std::make_unique<Fixture>();
+        serieA = fx->addChampionship(QStringLiteral("SERIE A"));
+        Module1::selectedSeason = 2008;
+        Module1::selectedSeasonName = QStringLiteral("2008-09");
+        Module1::selectedChampionship = serieA;
+        QVERIFY(pictures::writeJpeg(pics + QStringLiteral("/largo.jpg"), 290, 100, Qt::green));
+        QVERIFY(pictures::writeJpeg(pics + QStringLiteral("/alto.jpg"), 100, 410, Qt::red));
+    }
+    void cleanup()
+    {
+        QVERIFY(fx->noWindowsLeft());
+        fx.reset();
+    }
+};

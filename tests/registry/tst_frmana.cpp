@@ -23,39 +23,15 @@
 
 using namespace editor;
 
-class FrmAnaTest : public QObject {
+class FrmAnaTest : public EditorTest {
     Q_OBJECT
-    std::unique_ptr<Fixture> fx;
-    int serieA = 0;
 
-    QVariant column(int idAna, const QString &name)
-    {
-        return fx->scalar(QStringLiteral("SELECT %1 FROM Anagrafica WHERE IdAna=?").arg(name),
-                          {idAna});
-    }
     QVariant clothing(int idGio)
     {
         return fx->scalar(QStringLiteral("SELECT Vestiario FROM Giocatori WHERE IdGio=?"), {idGio});
     }
-    const QString pics = QStringLiteral("scelte"); // below the working folder
 
 private slots:
-    void init()
-    {
-        fx = std::make_unique<Fixture>();
-        serieA = fx->addChampionship(QStringLiteral("SERIE A"));
-        Module1::selectedSeason = 2008;
-        Module1::selectedSeasonName = QStringLiteral("2008-09");
-        Module1::selectedChampionship = serieA;
-        QVERIFY(pictures::writeJpeg(pics + QStringLiteral("/largo.jpg"), 290, 100, Qt::green));
-        QVERIFY(pictures::writeJpeg(pics + QStringLiteral("/alto.jpg"), 100, 410, Qt::red));
-    }
-    void cleanup()
-    {
-        QVERIFY(fx->noWindowsLeft());
-        fx.reset();
-    }
-
     // The number shown is the one the person is stored under, also in a store that never
     // hands out a number twice (as one made by another tool may).
     void newPersonGetsThePredictedNumber_data()
