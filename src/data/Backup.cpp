@@ -1,15 +1,13 @@
 #include "data/Backup.h"
 
 #include "data/Database.h"
+#include "data/Integrity.h"
 #include "data/Sql.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStringList>
 
 #include <algorithm>
@@ -23,7 +21,6 @@ namespace {
 const QString storeName = QStringLiteral("Velmora.mdb");
 const QString photosName = QStringLiteral("Foto");
 const QString infoName = QStringLiteral("Backup.txt");
-const QString checkConnection = QStringLiteral("velmora-backup-check");
 
 QString nativePath(const QString &path)
 {
@@ -83,38 +80,26 @@ QStringList dailyFolders()
     return names;
 }
 
+// Opens, is sound, and holds the seven tables.
 QString checkStore(const QString &path)
 {
-    QString error;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), checkConnection);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        QSqlQuery q(db);
-        if (!db.open()) {
-            error = db.lastError().text();
-        } else if (!q.exec(QStringLiteral("PRAGMA integrity_check")) || !q.next()) {
-            error = q.lastError().databaseText();
-        } else if (q.value(0).toString() != QLatin1String("ok")) {
-            error = QStringLiteral("la copia è danneggiata (%1)").arg(q.value(0).toString());
-        } else {
-            q.finish();
-            QStringList missing{"Stagioni", "Campionati", "Anagrafica", "Giocatori",
-                                "Gare",     "DatiGare",   "Formazione"};
-            if (q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"))) {
-                while (q.next())
-                    missing.removeIf([&](const QString &t) {
-                        return t.compare(q.value(0).toString(), Qt::CaseInsensitive) == 0;
-                    });
-            }
-            if (!missing.isEmpty())
-                error = QStringLiteral("nella copia mancano le tabelle %1")
-                            .arg(missing.join(QStringLiteral(", ")));
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(checkConnection);
-    return error;
+    const ReadOnlyRows sound = readOnlyRows(path, QStringLiteral("PRAGMA integrity_check"));
+    if (!sound.error.isEmpty())
+        return sound.error;
+    if (sound.values != QStringList{QStringLiteral("ok")})
+        return QStringLiteral("la copia è danneggiata (%1)").arg(sound.values.value(0));
+    const ReadOnlyRows tables =
+        readOnlyRows(path, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"));
+    if (!tables.error.isEmpty())
+        return tables.error;
+    QStringList missing{"Stagioni", "Campionati", "Anagrafica", "Giocatori",
+                        "Gare",     "DatiGare",   "Formazione"};
+    missing.removeIf(
+        [&](const QString &t) { return tables.values.contains(t, Qt::CaseInsensitive); });
+    if (!missing.isEmpty())
+        return QStringLiteral("nella copia mancano le tabelle %1")
+            .arg(missing.join(QStringLiteral(", ")));
+    return {};
 }
 
 } // namespace

@@ -10,32 +10,38 @@
 
 namespace data {
 
-QString checkStore(const QString &path, const QString &pragma)
+ReadOnlyRows readOnlyRows(const QString &path, const QString &statement)
 {
     static QAtomicInteger<int> counter;
     const QString name = QStringLiteral("velmora-check-%1").arg(counter.fetchAndAddRelaxed(1));
-    QStringList found;
+    ReadOnlyRows rows;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open()) {
-            found << explained(db.lastError().nativeErrorCode(), db.lastError().text());
+            rows.error = explained(db.lastError().nativeErrorCode(), db.lastError().text());
         } else {
             QSqlQuery q(db);
-            if (!q.exec(pragma)) {
-                found << explained(q.lastError().nativeErrorCode(), q.lastError().databaseText());
-            } else {
-                while (q.next())
-                    found << q.value(0).toString();
-                if (found == QStringList{QStringLiteral("ok")})
-                    found.clear();
-            }
+            if (!q.exec(statement))
+                rows.error =
+                    explained(q.lastError().nativeErrorCode(), q.lastError().databaseText());
+            while (q.next())
+                rows.values << q.value(0).toString();
         }
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    return found.join(QLatin1Char('\n'));
+    return rows;
+}
+
+QString checkStore(const QString &path, const QString &pragma)
+{
+    const ReadOnlyRows rows = readOnlyRows(path, pragma);
+    if (!rows.error.isEmpty())
+        return rows.error;
+    return rows.values == QStringList{QStringLiteral("ok")} ? QString()
+                                                            : rows.values.join(QLatin1Char('\n'));
 }
 
 QString quickCheck(const QString &path)

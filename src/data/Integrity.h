@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace data {
 
@@ -11,5 +12,13 @@ QString quickCheck(const QString &path);
 
 // The same with another checking pragma ("PRAGMA integrity_check").
 QString checkStore(const QString &path, const QString &pragma);
+
+// The first column of each row that statement gives, read on a read-only connection of its
+// own; error says, in Italian, why the store could not be opened or read.
+struct ReadOnlyRows {
+    QStringList values;
+    QString error;
+};
+ReadOnlyRows readOnlyRows(const QString &path, const QString &statement);
 
 } // namespace data

@@ -85,6 +85,12 @@ QString moveAside(const QString &path)
     return {};
 }
 
+QString freePhotoNumber(int number)
+{
+    const QString waiting = photoPath(number);
+    return QFileInfo::exists(waiting) ? moveAside(waiting) : QString();
+}
+
 Tidied tidyPhotoFolder(const QSet<int> &persons)
 {
     Tidied tidied;

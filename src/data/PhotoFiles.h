@@ -23,6 +23,11 @@ QString replaceFile(const QString &source, const QString &target);
 // replaceFile does.
 QString moveAside(const QString &path);
 
+// Before a new person takes this number: a photo already waiting under it belongs to
+// nobody (a person deleted while its photo could not go, say) and is put aside, so that it
+// never becomes the new person's. Returns the failure as moveAside does.
+QString freePhotoNumber(int number);
+
 // What tidying the photo folder did.
 struct Tidied {
     QStringList moved;    // the files put aside

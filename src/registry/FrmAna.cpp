@@ -182,11 +182,8 @@ void FrmAna::prepareNewPerson()
         TxtId->setText(fourDigits(m_number));
     });
     LblAbb->clear();
-    // A photo already under the new number belongs to nobody (a person deleted while its
-    // photo could not go, say): it must not become this person's.
-    const QString waiting = registry::photoFile(m_number);
-    if (m_number > 0 && QFileInfo::exists(waiting)) {
-        if (const QString failure = data::moveAside(waiting); !failure.isEmpty())
+    if (m_number > 0) {
+        if (const QString failure = data::freePhotoNumber(m_number); !failure.isEmpty())
             ui::showError(failure);
     }
 }

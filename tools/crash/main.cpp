@@ -95,8 +95,7 @@ QString newName(qint64 k)
 int newPerson(qint64 k)
 {
     const int number = data::nextPersonNumber();
-    if (QFileInfo::exists(data::photoPath(number)))
-        data::moveAside(data::photoPath(number));
+    data::freePhotoNumber(number);
     data::replaceFile(writeSource(number, k), data::photoPath(number));
     data::PersonDraft d;
     d.isNew = true;
